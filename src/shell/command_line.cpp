@@ -1,0 +1,40 @@
+#include "shell/command_line.h"
+
+#include "util/text.h"
+
+namespace zel3 {
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    ParsedCommandLine out;
+    std::vector<std::string> switches;  // GNU spellings, placed after the file name
+    for (const std::string& a : args) {
+        if (a == "-h" || a == "--help") {
+            out.action = CommandLineAction::Help;
+        } else if (a == "--version") {
+            out.action = CommandLineAction::Version;
+        } else if (a == "--report") {
+            switches.push_back("/I");
+        } else if (a.rfind("--cad=", 0) == 0) {
+            switches.push_back("/CAD" + a.substr(6));
+        } else if (a == "--no-gui") {
+            switches.push_back("/NOGUI");
+        } else {
+            out.params.push_back(a);
+        }
+    }
+    auto at = out.params.empty() ? out.params.end() : out.params.begin() + 1;
+    out.params.insert(at, switches.begin(), switches.end());
+    if (!out.params.empty() && (out.params[0] == "?" || out.params[0] == "/?")) {
+        out.action = CommandLineAction::Help;
+    }
+    return out;
+}
+
+bool IsBatchRun(const std::vector<std::string>& params) {
+    if (params.size() < 2) return false;
+    const std::string& p2 = params[1];
+    if (p2 == "/I" || p2 == "/i") return true;
+    return UpperAscii(p2.substr(0, 4)) == "/CAD";
+}
+
+}  // namespace zel3

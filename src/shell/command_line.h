@@ -1,0 +1,23 @@
+#pragma once
+// Turns the process arguments into the parameters the start-up routine evaluates: the GNU
+// spellings (--report, --cad=i:j, --no-gui, -h/--help) become the classic switches.
+
+#include <string>
+#include <vector>
+
+namespace zel3 {
+
+enum class CommandLineAction { Run, Help, Version };
+
+struct ParsedCommandLine {
+    CommandLineAction action = CommandLineAction::Run;
+    std::vector<std::string> params;  // classic form: Filename [/I] [/CADi:j] [/NOGUI]
+};
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// True when the parameters ask for a run without a window (a batch job or the help screen),
+// so no Qt application must be created.
+bool IsBatchRun(const std::vector<std::string>& params);
+
+}  // namespace zel3

@@ -1,0 +1,22 @@
+#include "shell/program.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace zel3 {
+
+Program::Program(std::unique_ptr<Platform> platform)
+    : ui(*platform, settings.number, settings.text), platform_(std::move(platform)) {
+    ui.programTitle = identity.ProgramTitle;
+}
+
+bool Program::NoGui() const {
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) {
+        if (a.size() != 6) return false;
+        std::string up;
+        for (char c : a) up += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return up == "/NOGUI";
+    });
+}
+
+}  // namespace zel3

@@ -1,0 +1,58 @@
+#pragma once
+// The one program context: identity, run state, settings, the error flag and prompts, the
+// message list and the platform. main creates it and hands it to the command handlers; tests
+// create their own.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/settings.h"
+#include "report/message_list.h"
+#include "util/platform.h"
+#include "util/ui_state.h"
+
+namespace zel3 {
+
+struct ProgramIdentity {
+    std::string ProductName = "ZEL3";
+    std::string ShortName = "zel3";
+    std::string ProjectExt = "zl3";
+    std::string VersionText = "2.7";
+    std::string ProgramTitle = "ZEL3  Hertz'sche Pressung";
+};
+
+struct RunState {
+    std::string ProjectName;  // base name without folder and extension; empty = unnamed
+    std::string ProjectDir;   // folder of the current project
+    bool Modified = false;
+    bool StartedWithFile = false;
+    bool CadBatch = false;
+};
+
+class Program {
+public:
+    explicit Program(std::unique_ptr<Platform> platform);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Platform& platform() { return *platform_; }
+
+    // True when "/NOGUI" stands anywhere on the command line, in any letter case.
+    bool NoGui() const;
+
+    ProgramIdentity identity;
+    RunState run;
+    Settings settings;
+    UiState ui;
+    MessageList messages;
+    std::vector<std::string> args;           // command-line parameters without the program name
+    std::array<std::string, 5> recentFiles;  // entries 1..4; entry 1 is the newest
+    std::string ProgramDataDir;              // shipped data (help, messages, materials, examples)
+
+private:
+    std::unique_ptr<Platform> platform_;
+};
+
+}  // namespace zel3

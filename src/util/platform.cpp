@@ -1,0 +1,52 @@
+#include "util/platform.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "util/command_line_words.h"
+
+extern char** environ;
+
+namespace zel3 {
+
+bool Platform::StartProgram(const std::string& commandLine) {
+    std::vector<std::string> words = SplitCommandLine(commandLine);
+    if (words.empty()) return false;
+    std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+}
+
+bool Platform::OpenUrl(const std::string& url) {
+    std::vector<std::string> words{"xdg-open", url};
+    std::vector<char*> argv;
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+}
+
+void Platform::ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) {
+    std::cout << title << '\n';
+    for (const auto& l : lines) std::cout << l << '\n';
+}
+
+void Platform::ShowTextFile(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        MessageBox(BoxKind::Plain, "", path + " not found !");
+        return;
+    }
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) std::cout.write(buf, n);
+    std::fclose(f);
+}
+
+}  // namespace zel3

@@ -1,0 +1,86 @@
+#pragma once
+// Everything ZEL3 needs from the desktop goes through this interface, so that the program's
+// logic runs the same in the window, in batch runs and in tests.
+//
+// All texts crossing this interface are UTF-8 (the display code page); callers convert stored
+// code page 850 texts with OemToDisplay first.
+//
+// Adding a method: give it a sensible default here, so that every implementation (the Qt
+// platform, the batch platform, the scripted test platform) keeps compiling.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zel3 {
+
+enum class BoxKind { Error, Note, Help, Plain };
+enum class YesNoCancel { Yes, No, Cancel };
+
+struct ScreenInfo {
+    int width = 1280;
+    int height = 1024;
+    int dpiX = 96;
+    int dpiY = 96;
+};
+
+// Frame of the window that dialogs are centred over (the graphics window).
+struct WindowFrame {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Message boxes: Error has the caption "Fehler : ", Note "Meldung:", Help "Hilfe";
+    // Plain takes the caption given.
+    virtual void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) = 0;
+    // Question with Yes, No and Cancel; the caption is the program title.
+    virtual YesNoCancel Question(const std::string& caption, const std::string& text) = 0;
+
+    // The four generic dialogs. Each returns false when the user cancelled.
+    virtual bool TextDialog(const std::string& prompt, int maxLength, std::string& answer) = 0;
+    // answer is 'J' or 'N' on entry (preset) and on return; okPressed tells OK from Enter.
+    virtual bool YesNoDialog(const std::string& prompt, char& answer, bool& okPressed) = 0;
+    // selected is 1-based on entry and on return.
+    virtual bool RadioDialog(const std::string& prompt, const std::vector<std::string>& options,
+                             int& selected) = 0;
+    virtual bool ListDialog(const std::string& prompt, const std::vector<std::string>& options,
+                            int& selected) = 0;
+
+    // File and folder pickers; false when nothing was chosen.
+    virtual bool OpenFileDialog(const std::string& startDir, const std::string& pattern,
+                                std::string& path) = 0;
+    virtual bool SaveFileDialog(const std::string& startDir, const std::string& pattern,
+                                const std::string& suggestedName, std::string& path) = 0;
+    virtual bool FolderDialog(const std::string& start, std::string& folder) = 0;
+
+    // Starts a program without waiting; the command line is split into words like a shell
+    // would, but nothing in it is interpreted. False when it could not be started.
+    virtual bool StartProgram(const std::string& commandLine);
+    virtual bool OpenUrl(const std::string& url);
+
+    // Text windows: the fixed-font screen (help screen) and the report viewer.
+    virtual void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines);
+    virtual void ShowTextFile(const std::string& path);
+
+    virtual void SetBusy(bool /*busy*/) {}
+    virtual void StatusText(const std::string& /*text*/) {}
+    virtual void Beep() {}
+    virtual ScreenInfo Screen() const { return {}; }
+    virtual WindowFrame GraphicsWindow() const { return {}; }
+    virtual void ProcessEvents() {}
+    virtual void SetClipboardText(const std::string& /*text*/) {}
+
+    // Called by the help buttons of dialogs: picture false shows the help text of the
+    // current help number, true its help picture. Set by the program once help exists.
+    std::function<void(bool picture)> showHelp;
+};
+
+}  // namespace zel3

@@ -1,0 +1,193 @@
+#include "util/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QDialogButtonBox>
+
+#include "util/command_line_words.h"
+
+namespace zel3 {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromUtf8(s.c_str(), static_cast<int>(s.size())); }
+std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+}  // namespace
+
+void QtPlatform::MessageBox(BoxKind kind, const std::string& caption, const std::string& text) {
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    switch (kind) {
+        case BoxKind::Error: title = QStringLiteral("Fehler : "); icon = QMessageBox::Critical; break;
+        case BoxKind::Note: title = QStringLiteral("Meldung:"); break;
+        case BoxKind::Help: title = QStringLiteral("Hilfe"); break;
+        case BoxKind::Plain: title = Q(caption); icon = QMessageBox::NoIcon; break;
+    }
+    QMessageBox box(icon, title, Q(text), QMessageBox::Ok, mainWindow_);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+YesNoCancel QtPlatform::Question(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mainWindow_);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return YesNoCancel::Yes;
+        case QMessageBox::No: return YesNoCancel::No;
+        default: return YesNoCancel::Cancel;
+    }
+}
+
+bool QtPlatform::TextDialog(const std::string& prompt, int maxLength, std::string& answer) {
+    bool ok = false;
+    QString r = QInputDialog::getText(mainWindow_, QStringLiteral("Eingabe"), Q(prompt),
+                                      QLineEdit::Normal, Q(answer).left(maxLength), &ok);
+    if (ok) answer = S(r.left(maxLength));
+    return ok;
+}
+
+bool QtPlatform::YesNoDialog(const std::string& prompt, char& answer, bool& okPressed) {
+    QStringList items{QStringLiteral("Ja"), QStringLiteral("Nein")};
+    bool ok = false;
+    int preset = (answer == 'N' || answer == 'n') ? 1 : 0;
+    QString r = QInputDialog::getItem(mainWindow_, QStringLiteral("Eingabe"), Q(prompt), items,
+                                      preset, false, &ok);
+    okPressed = ok;
+    if (ok) answer = r == items[1] ? 'N' : 'J';
+    return ok;
+}
+
+bool QtPlatform::RadioDialog(const std::string& prompt, const std::vector<std::string>& options,
+                             int& selected) {
+    return ListDialog(prompt, options, selected);
+}
+
+bool QtPlatform::ListDialog(const std::string& prompt, const std::vector<std::string>& options,
+                            int& selected) {
+    QStringList items;
+    for (const auto& o : options) items << Q(o);
+    bool ok = false;
+    QString r = QInputDialog::getItem(mainWindow_, QStringLiteral("Auswahl"), Q(prompt), items,
+                                      qBound(0, selected - 1, int(items.size()) - 1), false, &ok);
+    if (ok) selected = static_cast<int>(items.indexOf(r)) + 1;
+    return ok;
+}
+
+bool QtPlatform::OpenFileDialog(const std::string& startDir, const std::string& pattern,
+                                std::string& path) {
+    QString filter = Q(pattern) + " (" + Q(pattern) + ")";
+    QString r = QFileDialog::getOpenFileName(mainWindow_, QString(), Q(startDir), filter);
+    if (r.isEmpty()) return false;
+    path = S(r);
+    return true;
+}
+
+bool QtPlatform::SaveFileDialog(const std::string& startDir, const std::string& pattern,
+                                const std::string& suggestedName, std::string& path) {
+    QString filter = Q(pattern) + " (" + Q(pattern) + ")";
+    QString start = Q(startDir);
+    if (!suggestedName.empty()) start += "/" + Q(suggestedName);
+    QString r = QFileDialog::getSaveFileName(mainWindow_, QString(), start, filter);
+    if (r.isEmpty()) return false;
+    path = S(r);
+    return true;
+}
+
+bool QtPlatform::FolderDialog(const std::string& start, std::string& folder) {
+    QString r = QFileDialog::getExistingDirectory(mainWindow_, QStringLiteral("Select Directory"),
+                                                  Q(start));
+    if (r.isEmpty()) return false;
+    folder = S(r);
+    return true;
+}
+
+bool QtPlatform::StartProgram(const std::string& commandLine) {
+    std::vector<std::string> words = SplitCommandLine(commandLine);
+    if (words.empty()) return false;
+    QStringList arguments;
+    for (size_t i = 1; i < words.size(); ++i) arguments << Q(words[i]);
+    return QProcess::startDetached(Q(words[0]), arguments);
+}
+
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(Q(url)));
+}
+
+void QtPlatform::ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) {
+    QDialog dlg(mainWindow_);
+    dlg.setWindowTitle(QStringLiteral("ZEL3"));
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* text = new QPlainTextEdit(&dlg);
+    text->setReadOnly(true);
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(13);
+    text->setFont(font);
+    QString all = Q(title);
+    for (size_t i = 0; i < lines.size() && i < 21; ++i) all += "\n" + Q(lines[i]);
+    text->setPlainText(all);
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    layout->addWidget(buttons);
+    dlg.resize(560, 420);
+    dlg.exec();
+}
+
+void QtPlatform::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtPlatform::StatusText(const std::string& text) {
+    if (auto* mw = qobject_cast<QMainWindow*>(mainWindow_.data())) mw->statusBar()->showMessage(Q(text));
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+ScreenInfo QtPlatform::Screen() const {
+    ScreenInfo info;
+    if (QScreen* s = QApplication::primaryScreen()) {
+        info.width = s->geometry().width();
+        info.height = s->geometry().height();
+        info.dpiX = qRound(s->logicalDotsPerInchX());
+        info.dpiY = qRound(s->logicalDotsPerInchY());
+    }
+    return info;
+}
+
+WindowFrame QtPlatform::GraphicsWindow() const {
+    WindowFrame f;
+    if (mainWindow_) {
+        QRect outer = mainWindow_->frameGeometry();
+        f.left = outer.left();
+        f.top = outer.top();
+        f.width = outer.width();
+        f.height = outer.height();
+        f.clientWidth = mainWindow_->width();
+        f.clientHeight = mainWindow_->height();
+    }
+    return f;
+}
+
+void QtPlatform::ProcessEvents() { QApplication::processEvents(); }
+
+void QtPlatform::SetClipboardText(const std::string& text) {
+    QApplication::clipboard()->setText(Q(text));
+}
+
+}  // namespace zel3

@@ -1,0 +1,47 @@
+#pragma once
+// The platform of the desktop program: real Qt dialogs, message boxes and pickers.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "util/platform.h"
+
+namespace zel3 {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform() = default;
+    // The graphics window: dialogs are centred over it and owned by it.
+    void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    QWidget* MainWindow() const { return mainWindow_; }
+
+    void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override;
+    YesNoCancel Question(const std::string& caption, const std::string& text) override;
+    bool TextDialog(const std::string& prompt, int maxLength, std::string& answer) override;
+    bool YesNoDialog(const std::string& prompt, char& answer, bool& okPressed) override;
+    bool RadioDialog(const std::string& prompt, const std::vector<std::string>& options,
+                     int& selected) override;
+    bool ListDialog(const std::string& prompt, const std::vector<std::string>& options,
+                    int& selected) override;
+    bool OpenFileDialog(const std::string& startDir, const std::string& pattern,
+                        std::string& path) override;
+    bool SaveFileDialog(const std::string& startDir, const std::string& pattern,
+                        const std::string& suggestedName, std::string& path) override;
+    bool FolderDialog(const std::string& start, std::string& folder) override;
+    bool StartProgram(const std::string& commandLine) override;
+    bool OpenUrl(const std::string& url) override;
+    void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) override;
+    void SetBusy(bool busy) override;
+    void StatusText(const std::string& text) override;
+    void Beep() override;
+    ScreenInfo Screen() const override;
+    WindowFrame GraphicsWindow() const override;
+    void ProcessEvents() override;
+    void SetClipboardText(const std::string& text) override;
+
+private:
+    QPointer<QWidget> mainWindow_;
+    int busyDepth_ = 0;
+};
+
+}  // namespace zel3

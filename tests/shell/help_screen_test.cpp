@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "shell/command_line.h"
+#include "shell/help_screen.h"
+
+namespace zel3 {
+namespace {
+
+std::string RunWzel3(const std::string& args, int* exitCode) {
+    std::string cmd = std::string(ZEL3_WZEL3_PATH) + " " + args + " 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(cmd.c_str(), "r"), pclose);
+    std::string out;
+    std::array<char, 512> buf{};
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe.get())) > 0) out.append(buf.data(), n);
+    int status = pclose(pipe.release());
+    *exitCode = WEXITSTATUS(status);
+    return out;
+}
+
+const char* kHelpScreen =
+    "ZEL3 Command Line Mode\n"
+    "\n"
+    "wzel3 Filename [/I] [/CADi:j] [/NOGUI]\n"
+    "\n"
+    "/I       -> TXT file\n"
+    "\n"
+    "/CADi:j  -> CAD File\n"
+    "            i: 1=DXF, 2=IGS, 5=TXT\n"
+    "            j: index (1,2,3, ..)\n"
+    "\n"
+    "/NOGUI    -> No GUI, exit on fatal error\n"
+    "\n"
+    "\n"
+    "\n"
+    "/?       -> Help\n"
+    "\n"
+    "\n"
+    "Example: wzel3 test.zl3             ->  GUI\n"
+    "Example: wzel3 test.zl3 /I /NOGUI   ->  test.txt\n"
+    "Example: wzel3 test.zl3 /CAD1:1     ->  test.dxf\n"
+    "Example: wzel3 test.edi /E /NOGUI   ->  test.edi\n";
+
+TEST(HelpScreen, EverySpellingPrintsTheScreenAndExitsZero) {
+    for (const char* args : {"?", "/?", "-h", "--help"}) {
+        int code = -1;
+        EXPECT_EQ(RunWzel3(std::string("'") + args + "'", &code), kHelpScreen) << args;
+        EXPECT_EQ(code, 0) << args;
+    }
+}
+
+TEST(HelpScreen, LinesAreCutTo65Characters) {
+    ProgramIdentity id;
+    id.ShortName = std::string(80, 'x');
+    for (const auto& line : HelpScreenLines(id)) EXPECT_LE(line.size(), 65u);
+    EXPECT_EQ(HelpScreenLines(ProgramIdentity{}).size(), 20u);
+}
+
+TEST(CommandLine, GnuSpellingsBecomeClassicSwitchesAfterTheFileName) {
+    auto cl = ParseCommandLine({"--report", "case.zl3", "--no-gui"});
+    EXPECT_EQ(cl.action, CommandLineAction::Run);
+    EXPECT_EQ(cl.params, (std::vector<std::string>{"case.zl3", "/I", "/NOGUI"}));
+    EXPECT_TRUE(IsBatchRun(cl.params));
+
+    cl = ParseCommandLine({"case.zl3", "--cad=1:3"});
+    EXPECT_EQ(cl.params, (std::vector<std::string>{"case.zl3", "/CAD1:3"}));
+    EXPECT_TRUE(IsBatchRun(cl.params));
+    EXPECT_TRUE(IsBatchRun({"case.zl3", "/cad5:2"}));
+    EXPECT_TRUE(IsBatchRun({"case.zl3", "/i"}));
+    EXPECT_FALSE(IsBatchRun({"case.zl3"}));
+    EXPECT_FALSE(IsBatchRun({"case.zl3", "/E"}));
+}
+
+TEST(CommandLine, QuestionMarkFormsAskForHelpButDashQuestionIsAFileName) {
+    EXPECT_EQ(ParseCommandLine({"?"}).action, CommandLineAction::Help);
+    EXPECT_EQ(ParseCommandLine({"/?"}).action, CommandLineAction::Help);
+    auto cl = ParseCommandLine({"-?"});
+    EXPECT_EQ(cl.action, CommandLineAction::Run);
+    EXPECT_EQ(cl.params, (std::vector<std::string>{"-?"}));
+}
+
+}  // namespace
+}  // namespace zel3

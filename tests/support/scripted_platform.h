@@ -1,0 +1,139 @@
+#pragma once
+// A platform for tests: every message shown is recorded, and the answers to questions and
+// dialogs are taken from queues the test fills. An empty queue answers Cancel.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "util/platform.h"
+
+namespace zel3::test {
+
+struct ShownMessage {
+    BoxKind kind;
+    std::string caption;
+    std::string text;
+};
+
+// One answer to a dialog: cancelled, or OK with a text / a choice / a yes-no character.
+struct DialogAnswer {
+    bool ok = true;
+    std::string text;
+    int choice = 0;
+    char yesNo = 'J';
+    bool okButton = true;  // yes/no dialog: OK pressed (false: closed with Enter)
+
+    static DialogAnswer Cancel() { DialogAnswer a; a.ok = false; return a; }
+    static DialogAnswer Text(std::string t) { DialogAnswer a; a.text = std::move(t); return a; }
+    static DialogAnswer Choice(int c) { DialogAnswer a; a.choice = c; return a; }
+    static DialogAnswer YesNo(char c) { DialogAnswer a; a.yesNo = c; return a; }
+};
+
+struct DialogRequest {
+    std::string kind;  // "text", "yesno", "radio", "list", "open", "save", "folder"
+    std::string prompt;
+    std::string preset;  // preset text, yes/no character, or preset choice number
+    int maxLength = 0;
+    std::vector<std::string> options;
+};
+
+class ScriptedPlatform : public Platform {
+public:
+    std::deque<YesNoCancel> questionAnswers;
+    std::deque<DialogAnswer> dialogAnswers;
+
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> questions;
+    std::vector<DialogRequest> requests;
+    std::vector<std::string> startedPrograms;
+    int beeps = 0;
+
+    void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override {
+        messages.push_back({kind, caption, text});
+    }
+    YesNoCancel Question(const std::string&, const std::string& text) override {
+        questions.push_back(text);
+        if (questionAnswers.empty()) return YesNoCancel::Cancel;
+        YesNoCancel a = questionAnswers.front();
+        questionAnswers.pop_front();
+        return a;
+    }
+    bool TextDialog(const std::string& prompt, int maxLength, std::string& answer) override {
+        requests.push_back({"text", prompt, answer, maxLength, {}});
+        DialogAnswer a = next();
+        if (a.ok) answer = a.text.substr(0, static_cast<size_t>(maxLength));
+        return a.ok;
+    }
+    bool YesNoDialog(const std::string& prompt, char& answer, bool& okPressed) override {
+        requests.push_back({"yesno", prompt, std::string(1, answer), 0, {}});
+        DialogAnswer a = next();
+        okPressed = a.ok && a.okButton;
+        if (a.ok) answer = a.yesNo;
+        return a.ok;
+    }
+    bool RadioDialog(const std::string& prompt, const std::vector<std::string>& options,
+                     int& selected) override {
+        return choose("radio", prompt, options, selected);
+    }
+    bool ListDialog(const std::string& prompt, const std::vector<std::string>& options,
+                    int& selected) override {
+        return choose("list", prompt, options, selected);
+    }
+    bool OpenFileDialog(const std::string& startDir, const std::string& pattern,
+                        std::string& path) override {
+        return pick("open", startDir + "|" + pattern, path);
+    }
+    bool SaveFileDialog(const std::string& startDir, const std::string& pattern,
+                        const std::string& suggested, std::string& path) override {
+        return pick("save", startDir + "|" + pattern + "|" + suggested, path);
+    }
+    bool FolderDialog(const std::string& start, std::string& folder) override {
+        return pick("folder", start, folder);
+    }
+    bool StartProgram(const std::string& commandLine) override {
+        startedPrograms.push_back(commandLine);
+        return true;
+    }
+    bool OpenUrl(const std::string& url) override {
+        startedPrograms.push_back("url " + url);
+        return true;
+    }
+    void ShowTextScreen(const std::string& title, const std::vector<std::string>&) override {
+        messages.push_back({BoxKind::Plain, "text screen", title});
+    }
+    void ShowTextFile(const std::string& path) override {
+        messages.push_back({BoxKind::Plain, "text file", path});
+    }
+    void Beep() override { ++beeps; }
+
+    // Texts of every message box shown, in order.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> out;
+        for (const auto& m : messages) out.push_back(m.text);
+        return out;
+    }
+
+private:
+    DialogAnswer next() {
+        if (dialogAnswers.empty()) return DialogAnswer::Cancel();
+        DialogAnswer a = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return a;
+    }
+    bool choose(const char* kind, const std::string& prompt,
+                const std::vector<std::string>& options, int& selected) {
+        requests.push_back({kind, prompt, std::to_string(selected), 0, options});
+        DialogAnswer a = next();
+        if (a.ok) selected = a.choice;
+        return a.ok;
+    }
+    bool pick(const char* kind, const std::string& preset, std::string& path) {
+        requests.push_back({kind, "", preset, 0, {}});
+        DialogAnswer a = next();
+        if (a.ok) path = a.text;
+        return a.ok;
+    }
+};
+
+}  // namespace zel3::test
