@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "contact/contact_case.h"
 #include "report/message_list.h"
 #include "util/platform.h"
 #include "util/ui_state.h"
@@ -32,7 +33,7 @@ struct RunState {
 };
 
 class Program {
-public:
+  public:
     explicit Program(std::unique_ptr<Platform> platform);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -47,11 +48,12 @@ public:
     Settings settings;
     UiState ui;
     MessageList messages;
+    ContactCase contactCase;                 // the one case; CalculateCase fills messages from it
     std::vector<std::string> args;           // command-line parameters without the program name
     std::array<std::string, 5> recentFiles;  // entries 1..4; entry 1 is the newest
     std::string ProgramDataDir;              // shipped data (help, messages, materials, examples)
 
-private:
+  private:
     std::unique_ptr<Platform> platform_;
 };
 
