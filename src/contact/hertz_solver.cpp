@@ -1,0 +1,264 @@
+#include "contact/hertz_solver.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "contact/hertz_functions.h"
+
+namespace zel3 {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kPzulFactor = 1.67;
+constexpr double kLineTau = 0.3;
+constexpr double kLineDepth = 0.78;
+constexpr double kPointTau = 0.31;
+constexpr double kPointDepth = 0.47;
+constexpr double kSigmaZ = 0.8;
+constexpr double kSigmaY = 0.18;
+constexpr double kCaseDepth = 0.078;
+constexpr double kSurfaceDepth = 140.0;
+
+void Fail(MessageList& messages, const char* text) {
+    messages.AddMessage(text);
+    messages.calculationFailed = true;
+}
+
+std::array<double*, 14> ResultFields(ContactResults& r) {
+    return {&r.Estar, &r.a1,  &r.a2,     &r.w,      &r.pmax, &r.R,   &r.pzul,
+            &r.z,     &r.tau, &r.sigmaZ, &r.sigmaY, &r.Eht,  &r.Rht, &r.theta};
+}
+
+// Puts the value from before the pass back into every result that overflowed; false if any
+// had to be put back.
+bool KeepFiniteResults(ContactResults& now, ContactResults before) {
+    bool allFinite = true;
+    const auto n = ResultFields(now);
+    const auto b = ResultFields(before);
+    for (std::size_t i = 0; i < n.size(); ++i) {
+        if (!std::isfinite(*n[i])) {
+            *n[i] = *b[i];
+            allFinite = false;
+        }
+    }
+    return allFinite;
+}
+
+bool InputsFinite(const ContactCase& c) {
+    if (!std::isfinite(c.F) || !std::isfinite(c.principalAngle)) return false;
+    for (const ContactBody& b : c.body) {
+        for (double v : {b.sphereDiameter, b.cylinderDiameter, b.cylinderLength, b.rx, b.ry, b.E,
+                         b.mue, b.Rm, b.Re, b.pHstat, b.pHdyn}) {
+            if (!std::isfinite(v)) return false;
+        }
+    }
+    return true;
+}
+
+// Principal radii of the shapes; returns the working length of a cylinder (the last one).
+double DeriveRadii(ContactCase& c) {
+    double length = 0.0;
+    for (ContactBody& b : c.body) {
+        switch (b.kind) {
+            case BodyKind::Sphere:
+                b.rx = b.ry = b.sphereDiameter / 2.0;
+                b.cylinderLength = 0.0;
+                break;
+            case BodyKind::Cylinder:
+                b.rx = b.cylinderDiameter / 2.0;
+                b.ry = 0.0;
+                length = b.cylinderLength;
+                break;
+            case BodyKind::Special:
+                break;
+            case BodyKind::Plane:
+                b.rx = b.ry = 0.0;
+                b.cylinderLength = 0.0;
+                break;
+        }
+    }
+    return length;
+}
+
+struct Curvatures {
+    double sum = 0.0;   // sum of the four principal curvatures
+    double diff = 0.0;  // curvature difference
+};
+
+Curvatures CurvaturesOf(const ContactCase& c) {
+    const ContactBody& b1 = c.body[0];
+    const ContactBody& b2 = c.body[1];
+    const double kx1 = Curvature(b1.rx), ky1 = Curvature(b1.ry);
+    const double kx2 = Curvature(b2.rx), ky2 = Curvature(b2.ry);
+    const double d1 = ky1 - kx1;
+    const double d2 = ky2 - kx2;
+    const double cross = 2.0 * d1 * d2 * std::cos(c.principalAngle * kPi / 180.0);
+    // The radicand is a square in theory; rounding must not make it negative.
+    const double radicand = d1 * d1 + d2 * d2 + cross;
+    return {kx1 + ky1 + kx2 + ky2, std::sqrt(radicand > 0.0 ? radicand : 0.0)};
+}
+
+// Line contact; false when a fatal finding ended the pass.
+bool SolveLine(ContactCase& c, double length, double poisson, MessageList& messages) {
+    ContactBody& b1 = c.body[0];
+    ContactBody& b2 = c.body[1];
+    ContactResults& r = c.result;
+    const bool twoCylinders = b1.kind == BodyKind::Cylinder && b2.kind == BodyKind::Cylinder;
+    if (twoCylinders) length = MinValue(b1.cylinderLength, b2.cylinderLength);
+    if (length == 0.0) {
+        Fail(messages, finding::kLengthZero);
+        return false;
+    }
+    if (length < 0.0) {
+        Fail(messages, finding::kLengthNegative);
+        return false;
+    }
+    const double reduced = Curvature(Curvature(b1.rx) + Curvature(b2.rx));
+    if (!(reduced > 0.0)) {
+        Fail(messages, finding::kReducedRadiusNotPositive);
+        return false;
+    }
+    if (c.F < 0.0) {
+        Fail(messages, finding::kLineForceNegative);
+        return false;
+    }
+    const double F = c.F;
+    r.pmax = std::sqrt(F * r.Estar / (poisson * 2.0 * kPi * reduced * length));
+    r.a1 = std::sqrt(poisson * 8.0 * F * reduced / (kPi * r.Estar * length));
+    r.a2 = length / 2.0;
+    r.theta = 0.0;
+    r.w = 0.0;
+    if (twoCylinders) {
+        r.w = Sagitta(b1.rx, r.a1) + Sagitta(b2.rx, r.a1);
+    } else if (b1.kind == BodyKind::Cylinder && b2.kind == BodyKind::Plane) {
+        r.w = Sagitta(b1.rx, r.a1);
+    }
+    r.tau = kLineTau * r.pmax;
+    r.z = kLineDepth * r.a1;
+    return true;
+}
+
+// Elliptic (point) contact; false when a fatal finding ended the pass.
+bool SolvePoint(ContactCase& c, const Curvatures& k, double poisson, MessageList& messages) {
+    ContactResults& r = c.result;
+    if (k.sum < 0.0) {
+        Fail(messages, finding::kCurvatureSumNegative);
+        return false;
+    }
+    const double F = c.F;
+    r.theta = ArcCosChecked(k.diff / k.sum, messages) * 180.0 / kPi;
+    const double xi = HertzCoefficient(HertzColumn::Xi, r.theta);
+    const double eta = HertzCoefficient(HertzColumn::Eta, r.theta);
+    const double load = 3.0 * poisson * F / (r.Estar * k.sum);
+    r.a1 = PowerChecked("a1", xi * xi * xi * load, 1.0 / 3.0, messages);
+    r.a2 = PowerChecked("a2", eta * eta * eta * load, 1.0 / 3.0, messages);
+    if (r.a1 == 0.0 || r.a2 == 0.0) {
+        r.w = 0.0;
+        r.pmax = 0.0;
+    } else {
+        const double psi = HertzCoefficient(HertzColumn::Psi, r.theta);
+        r.w = 1.5 * psi * poisson * F / (r.Estar * r.a1);
+        r.pmax = 1.5 * F / (kPi * r.a1 * r.a2);
+    }
+    r.tau = kPointTau * r.pmax;
+    r.z = kPointDepth * r.a1;
+    return true;
+}
+
+// Hardening depths from body 1, the rolling element.
+void HardeningDepths(ContactCase& c) {
+    const ContactBody& b1 = c.body[0];
+    const ContactBody& b2 = c.body[1];
+    ContactResults& r = c.result;
+    double dw = 0.0;
+    if (b1.kind == BodyKind::Sphere) {
+        dw = b1.sphereDiameter;
+    } else if (b1.kind == BodyKind::Cylinder) {
+        dw = b1.cylinderDiameter;
+    } else {
+        r.Eht = 0.0;
+        r.Rht = 0.0;
+        return;
+    }
+    r.Eht = kCaseDepth * dw;
+    r.Rht = (b1.Re > 0.0 && b2.Re > 0.0) ? kSurfaceDepth * dw / MinValue(b1.Re, b2.Re) : 0.0;
+}
+
+void SolvePass(ContactCase& c, MessageList& messages) {
+    const ContactBody& b1 = c.body[0];
+    const ContactBody& b2 = c.body[1];
+    ContactResults& r = c.result;
+    r.pzul = kPzulFactor * MinValue(b1.Re, b2.Re);
+    const double eSum = b1.E + b2.E;
+    if (eSum != 0.0) r.Estar = 2.0 * b1.E * b2.E / eSum;
+    const double nu = (b1.mue + b2.mue) / 2.0;
+    const double poisson = 1.0 - nu * nu;
+    const double length = DeriveRadii(c);
+
+    if (eSum == 0.0) return Fail(messages, finding::kESumZero);
+    if (!(r.Estar > 0.0)) return Fail(messages, finding::kEStarNotPositive);
+    if (!(poisson > 0.0)) return Fail(messages, finding::kPoissonFactorNotPositive);
+
+    const Curvatures k = CurvaturesOf(c);
+    if (!std::isfinite(k.sum) || !std::isfinite(k.diff)) {
+        return Fail(messages, finding::kResultNotFinite);
+    }
+    if (k.sum == 0.0) return Fail(messages, finding::kRZero);
+
+    const bool line = b1.kind == BodyKind::Cylinder || b2.kind == BodyKind::Cylinder;
+    const bool solved =
+        line ? SolveLine(c, length, poisson, messages) : SolvePoint(c, k, poisson, messages);
+    if (!solved) return;
+    r.sigmaZ = kSigmaZ * r.pmax;
+    r.sigmaY = kSigmaY * r.pmax;
+    HardeningDepths(c);
+}
+
+}  // namespace
+
+void SolveContact(ContactCase& c, MessageList& messages) {
+    messages.ClearMessages();
+    const ContactResults before = c.result;
+    SolvePass(c, messages);
+    if (!KeepFiniteResults(c.result, before)) Fail(messages, finding::kResultNotFinite);
+}
+
+void CalculateCase(ContactCase& c, MessageList& messages) {
+    const ContactBody& b1 = c.body[0];
+    const ContactBody& b2 = c.body[1];
+    if (b1.E == 0.0 || b2.E == 0.0) return Fail(messages, finding::kEZero);
+    if (c.F == 0.0) return Fail(messages, finding::kFZero);
+    if (!InputsFinite(c)) return Fail(messages, finding::kInputNotFinite);
+
+    ContactResults& r = c.result;
+    const double F0 = c.F;
+    c.F = 0.99 * F0;
+    SolveContact(c, messages);
+    const double w1 = r.w;
+    c.F = 1.01 * F0;
+    SolveContact(c, messages);
+    const double w2 = r.w;
+    r.R = w2 != w1 ? 0.02 * F0 / (w2 - w1) : 0.0;
+    const bool springRateFinite = std::isfinite(r.R);
+    if (!springRateFinite) r.R = 0.0;
+
+    c.F = F0;
+    SolveContact(c, messages);
+    if (!springRateFinite) Fail(messages, finding::kResultNotFinite);
+
+    const double pmax = r.pmax;
+    if (!(r.pzul >= pmax)) messages.AddMessage(finding::kPmaxOverPzul);
+    for (int i = 0; i < 2; ++i) {
+        const ContactBody& b = c.body[static_cast<std::size_t>(i)];
+        if (b.pHstat > 0.0 && b.pHstat < pmax) {
+            messages.AddMessage(finding::kPmaxOverPHstat + std::to_string(i + 1));
+        }
+        if (b.pHdyn > 0.0 && b.pHdyn < pmax) {
+            messages.AddMessage(finding::kPmaxOverPHdyn + std::to_string(i + 1));
+        }
+    }
+}
+
+}  // namespace zel3
