@@ -10,6 +10,8 @@
 
 #include "config/settings.h"
 #include "contact/contact_case.h"
+#include "graphics/graphics_engine.h"
+#include "graphics/plane_geometry.h"
 #include "report/message_list.h"
 #include "util/platform.h"
 #include "util/ui_state.h"
@@ -49,6 +51,9 @@ class Program {
     UiState ui;
     MessageList messages;
     ContactCase contactCase;                 // the one case; CalculateCase fills messages from it
+    GraphicsEngine graphics{ui, settings};  // the graphics window's display list and mapping
+    MathMessageLog mathLog;                  // messages of the plane-geometry functions
+    int cadKind = 3;                          // last CAD output kind, preselected next time
     std::vector<std::string> args;           // command-line parameters without the program name
     std::array<std::string, 5> recentFiles;  // entries 1..4; entry 1 is the newest
     std::string ProgramDataDir;              // shipped data (help, messages, materials, examples)

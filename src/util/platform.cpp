@@ -3,7 +3,9 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <iostream>
 
 #include "util/command_line_words.h"
@@ -47,6 +49,10 @@ void Platform::ShowTextFile(const std::string& path) {
     size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) std::cout.write(buf, n);
     std::fclose(f);
+}
+
+void Platform::PauseMs(int ms) {
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 }  // namespace zel3

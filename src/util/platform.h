@@ -78,6 +78,13 @@ public:
     virtual void ProcessEvents() {}
     virtual void SetClipboardText(const std::string& /*text*/) {}
 
+    // The graphics window: a full replay of the display list is wanted.
+    virtual void RequestRepaint() {}
+    // The animation step dialog at a colour-0 record; false ends the animation mode.
+    virtual bool AnimationStep() { return false; }
+    // A pause record of the screen replay.
+    virtual void PauseMs(int ms);
+
     // Called by the help buttons of dialogs: picture false shows the help text of the
     // current help number, true its help picture. Set by the program once help exists.
     std::function<void(bool picture)> showHelp;

@@ -48,6 +48,10 @@ public:
     std::vector<DialogRequest> requests;
     std::vector<std::string> startedPrograms;
     int beeps = 0;
+    int repaintRequests = 0;
+    std::vector<int> pauses;                // pause records of screen replays, in ms
+    std::deque<bool> animationAnswers;      // true: "+" (next step), false: "++" (end)
+    int animationSteps = 0;
 
     void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override {
         messages.push_back({kind, caption, text});
@@ -106,6 +110,15 @@ public:
         messages.push_back({BoxKind::Plain, "text file", path});
     }
     void Beep() override { ++beeps; }
+    void RequestRepaint() override { ++repaintRequests; }
+    void PauseMs(int ms) override { pauses.push_back(ms); }
+    bool AnimationStep() override {
+        ++animationSteps;
+        if (animationAnswers.empty()) return false;
+        bool a = animationAnswers.front();
+        animationAnswers.pop_front();
+        return a;
+    }
 
     // Texts of every message box shown, in order.
     std::vector<std::string> Texts() const {
