@@ -8,7 +8,9 @@ namespace {
 constexpr size_t kMaxLine = 4096;
 }
 
-BlockFileReader::~BlockFileReader() { Close(); }
+BlockFileReader::~BlockFileReader() {
+    Close();
+}
 
 bool BlockFileReader::Open(const std::string& path) {
     Close();

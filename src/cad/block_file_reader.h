@@ -9,7 +9,7 @@
 namespace zel3 {
 
 class BlockFileReader {
-public:
+  public:
     BlockFileReader() = default;
     ~BlockFileReader();
     BlockFileReader(const BlockFileReader&) = delete;
@@ -22,7 +22,7 @@ public:
     // The next ReadGroup returns the last group again.
     void Unread() { pushedBack_ = true; }
 
-private:
+  private:
     bool ReadLine(std::string& line);
 
     std::FILE* file_ = nullptr;

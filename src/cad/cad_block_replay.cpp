@@ -40,8 +40,8 @@ void CadDriver::TransformPoint(double x, double y, double& tx, double& ty) const
     ty = t.oy + t.sx * x * std::sin(a) + t.sy * y * std::cos(a);
 }
 
-void CadDriver::ReplayBlock(const std::string& name, double x, double y, double angle,
-                            double xs, double ys) {
+void CadDriver::ReplayBlock(const std::string& name, double x, double y, double angle, double xs,
+                            double ys) {
     if (stopReplay_) return;
     const Transform saved = transform_;
     ++level_;
@@ -111,8 +111,7 @@ void CadDriver::ReplayEntities(BlockFileReader& r) {
             double tx, ty;
             TransformPoint(x, y, tx, ty);
             if (arc)
-                CadArc(tx, ty, a1 + transform_.angle, a2 + transform_.angle,
-                       rad * transform_.sx);
+                CadArc(tx, ty, a1 + transform_.angle, a2 + transform_.angle, rad * transform_.sx);
             else
                 CadCircle(tx, ty, rad * transform_.sx);
         } else if (value == "TEXT") {
@@ -128,8 +127,7 @@ void CadDriver::ReplayEntities(BlockFileReader& r) {
                 if (c == 50) rot = TextToFloat(s);
             });
             CadSetLayer(LayerFromName(settings_, layer));
-            CadSetTextStyle(2, rot + transform_.angle, h * transform_.sy,
-                            h * wf * transform_.sx);
+            CadSetTextStyle(2, rot + transform_.angle, h * transform_.sy, h * wf * transform_.sx);
             double tx, ty;
             TransformPoint(x, y, tx, ty);
             CadTextOut(text, tx, ty);
@@ -143,7 +141,8 @@ void CadDriver::ReplayEntities(BlockFileReader& r) {
             });
             CadSetLayer(LayerFromName(settings_, layer));
             double t[8];
-            for (int i = 0; i < 4; ++i) TransformPoint(v[2 * i], v[2 * i + 1], t[2 * i], t[2 * i + 1]);
+            for (int i = 0; i < 4; ++i)
+                TransformPoint(v[2 * i], v[2 * i + 1], t[2 * i], t[2 * i + 1]);
             CadSolid(t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7]);
         } else if (value == "INSERT") {
             std::string name, layer = "0";
@@ -196,8 +195,10 @@ void CadDriver::ReplayPolyline(BlockFileReader& r) {
         vertices.push_back(v);
         if (!r.ReadGroup(code, value)) break;
         if (value == "VERTEX") continue;
-        if (value != "SEQEND") r.Unread();
-        else ReadEntityGroups(r, [](int, const std::string&) {});
+        if (value != "SEQEND")
+            r.Unread();
+        else
+            ReadEntityGroups(r, [](int, const std::string&) {});
         break;
     }
     MathMessageLog& log = program_.mathLog;

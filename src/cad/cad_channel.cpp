@@ -7,7 +7,9 @@
 
 namespace zel3 {
 
-CadChannel::~CadChannel() { Abandon(); }
+CadChannel::~CadChannel() {
+    Abandon();
+}
 
 bool CadChannel::Create(const std::string& path) {
     Abandon();

@@ -9,7 +9,7 @@
 namespace zel3 {
 
 class CadChannel {
-public:
+  public:
     CadChannel() = default;
     ~CadChannel();
     CadChannel(const CadChannel&) = delete;
@@ -27,7 +27,7 @@ public:
     void Abandon();
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     std::string path_;
     std::string tempPath_;

@@ -21,10 +21,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 const char* const kKindTexts[5] = {
-    "DXF",
-    "IGES",
-    "Kontrollausgabe auf Bildschirm",
-    "Ausgabe auf Laserprinter/Plotter mit KAVROT",
+    "DXF", "IGES", "Kontrollausgabe auf Bildschirm", "Ausgabe auf Laserprinter/Plotter mit KAVROT",
     "TXT",
 };
 
@@ -45,15 +42,14 @@ bool HasExtension(const std::string& path) {
     return path.find('.', slash == std::string::npos ? 0 : slash + 1) != std::string::npos;
 }
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 }  // namespace
 
 CadDriver::CadDriver(Program& program)
-    : program_(program),
-      settings_(program.settings),
-      ui_(program.ui),
-      graphics_(program.graphics) {
+    : program_(program), settings_(program.settings), ui_(program.ui), graphics_(program.graphics) {
     state_.kind = program.cadKind;
 }
 
@@ -64,9 +60,13 @@ bool CadDriver::Dxf() const {
            (state_.kind == kCadScreen && state_.blockMode);
 }
 
-bool CadDriver::Screen() const { return state_.kind == kCadScreen && !state_.blockMode; }
+bool CadDriver::Screen() const {
+    return state_.kind == kCadScreen && !state_.blockMode;
+}
 
-std::string CadDriver::LayerName(int layer) const { return CadLayerName(settings_, layer); }
+std::string CadDriver::LayerName(int layer) const {
+    return CadLayerName(settings_, layer);
+}
 
 std::string CadDriver::CadNumber(double x) const {
     return CadNumberText(x, settings_.decimalsDxf);
@@ -160,9 +160,8 @@ void CadDriver::CadClose() {
             ui_.platform.SetBusy(false);
             namespace fs = std::filesystem;
             std::error_code ec;
-            const std::string dir = settings_.folders.TempDir.empty()
-                                        ? std::string(".")
-                                        : settings_.folders.TempDir;
+            const std::string dir =
+                settings_.folders.TempDir.empty() ? std::string(".") : settings_.folders.TempDir;
             std::vector<fs::path> blocks;
             for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
                 const std::string n = it->path().filename().string();
@@ -224,8 +223,8 @@ void CadDriver::Footer() {
     const auto& id = program_.identity;
     std::string path;
     if (!run.ProjectName.empty())
-        path = ShortenMiddle(
-            WithBackslash(run.ProjectDir) + run.ProjectName + "." + id.ProjectExt, 120);
+        path = ShortenMiddle(WithBackslash(run.ProjectDir) + run.ProjectName + "." + id.ProjectExt,
+                             120);
     CadSetTextStyle(2, 0, 0.006 * e.height, 0.0045 * e.width);
     CadSetLayer(30);
     CadTextOut(date + " " + time + " - " + "TRELLOX " + id.ProductName + " V" + id.VersionText +

@@ -22,7 +22,7 @@ struct Settings;
 struct UiState;
 
 class CadDriver {
-public:
+  public:
     explicit CadDriver(Program& program);
     ~CadDriver();
     CadDriver(const CadDriver&) = delete;
@@ -56,8 +56,7 @@ public:
     void CadLineTo(double x, double y);
     void CadRectangle(double x1, double y1, double x2, double y2);
     void CadRowLines(int count, double x, double ytop, double length, double step);
-    void CadInsert(const std::string& name, double x, double y, double angle, double xs,
-                   double ys);
+    void CadInsert(const std::string& name, double x, double y, double angle, double xs, double ys);
 
     // Set by the title block so that no logo is inserted over it.
     void SetTitleBlockDrawn() { state_.titleBlockDrawn = true; }
@@ -68,7 +67,7 @@ public:
     // Fixed point with the "Decimals DXF,TXT" decimals, "." as separator.
     std::string CadNumber(double x) const;
 
-private:
+  private:
     struct Transform {
         double ox = 0, oy = 0, angle = 0, sx = 1, sy = 1;
     };
@@ -91,7 +90,7 @@ private:
     UiState& ui_;
     GraphicsEngine& graphics_;
     CadOutputState state_;
-    CadChannel channel_;          // the output file, or the block file being written
+    CadChannel channel_;  // the output file, or the block file being written
     std::string blockFileName_;
     Transform transform_;
     int level_ = 0;

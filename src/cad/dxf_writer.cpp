@@ -20,8 +20,7 @@ std::string CadNumberText(double x, int decimals) {
     auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
     std::string s(buf, r.ptr);
     // No "-0.000": a value that rounds to zero carries no sign.
-    if (!s.empty() && s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
-        s.erase(0, 1);
+    if (!s.empty() && s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
     return s;
 }
 
@@ -31,7 +30,9 @@ bool CadArcIsFullCircle(double start, double end) {
            (std::fabs(start - 360) < 1e-5 && std::fabs(end) < 1e-5);
 }
 
-std::string DxfWriter::Num(double v) const { return CadNumberText(v, settings_.decimalsDxf); }
+std::string DxfWriter::Num(double v) const {
+    return CadNumberText(v, settings_.decimalsDxf);
+}
 
 void DxfWriter::Header(double xmin, double ymin, double xmax, double ymax) {
     ch_.Group(0, "SECTION");
@@ -126,8 +127,12 @@ void DxfWriter::Block(const std::string& name) {
     ch_.Group(20, "0.0");
 }
 
-void DxfWriter::EndBlock() { ch_.Group(0, "ENDBLK"); }
-void DxfWriter::EndSection() { ch_.Group(0, "ENDSEC"); }
+void DxfWriter::EndBlock() {
+    ch_.Group(0, "ENDBLK");
+}
+void DxfWriter::EndSection() {
+    ch_.Group(0, "ENDSEC");
+}
 
 void DxfWriter::BeginEntities() {
     ch_.Group(0, "SECTION");
@@ -181,8 +186,8 @@ void DxfWriter::Text(const std::string& text, double x, double y) {
     ch_.Group(51, FormatValue(nf, state_.text.oblique));
 }
 
-void DxfWriter::Solid(double x1, double y1, double x2, double y2, double x3, double y3,
-                      double x4, double y4) {
+void DxfWriter::Solid(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                      double y4) {
     Entity("SOLID");
     const double v[8] = {x1, y1, x2, y2, x3, y3, x4, y4};
     for (int i = 0; i < 4; ++i) {
@@ -202,6 +207,8 @@ void DxfWriter::Insert(const std::string& name, double x, double y, double angle
     ch_.Group(50, Num(angle));
 }
 
-void DxfWriter::EndOfFile() { ch_.Group(0, "EOF"); }
+void DxfWriter::EndOfFile() {
+    ch_.Group(0, "EOF");
+}
 
 }  // namespace zel3

@@ -12,7 +12,7 @@ namespace zel3 {
 struct Settings;
 
 class DxfWriter {
-public:
+  public:
     DxfWriter(CadChannel& channel, const CadOutputState& state, const Settings& settings)
         : ch_(channel), state_(state), settings_(settings) {}
 
@@ -33,7 +33,7 @@ public:
     void Insert(const std::string& name, double x, double y, double angle, double xs, double ys);
     void EndOfFile();
 
-private:
+  private:
     std::string Num(double v) const;
     void Entity(const char* name);
 

@@ -40,7 +40,7 @@ struct FontSpec {
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void SetPen(const Rgb& color, PenStyle style, int width) = 0;

@@ -27,7 +27,7 @@ std::string RecordReal(double v);
 bool ParseRecordReal(const std::string& text, double& v);
 
 class DisplayList {
-public:
+  public:
     void Clear() { records_.clear(); }
     size_t size() const { return records_.size(); }
     bool empty() const { return records_.empty(); }
@@ -42,7 +42,7 @@ public:
     // Appends a record text as it is (replays of stored lists, tests).
     void AddRaw(std::string record) { records_.push_back(std::move(record)); }
 
-private:
+  private:
     std::vector<std::string> records_;
 };
 

@@ -20,7 +20,7 @@ constexpr size_t kEventsEvery = 50000;
 
 // Walks the ";"-separated fields of one record without copying it.
 class Fields {
-public:
+  public:
     explicit Fields(std::string_view r) : rest_(r) {}
     bool Next(std::string_view& f) {
         if (done_) return false;
@@ -58,7 +58,7 @@ public:
     // Everything left, ";" included (the text of a text record).
     std::string_view Rest() const { return done_ ? std::string_view() : rest_; }
 
-private:
+  private:
     std::string_view rest_;
     bool done_ = false;
 };
@@ -93,7 +93,7 @@ struct CanvasState {
 }  // namespace
 
 class DisplayListReplay {
-public:
+  public:
     DisplayListReplay(GraphicsEngine& g, Canvas& screen, const PrintPage* page)
         : g_(g), m_(g.mapping), s_(g.settings_), page_(page) {
         screen_.canvas = &screen;
@@ -118,7 +118,7 @@ public:
         platform.SetBusy(false);
     }
 
-private:
+  private:
     void Start(CanvasState& c) {
         c.pen = c.font = Rgb{0, 0, 0};
         c.brush = background_;
@@ -272,8 +272,7 @@ private:
     static void Box(CanvasState& c, int x1, int y1, int x2, int y2) {
         c.Pen();
         c.Brush(c.brush, false);
-        c.canvas->Ellipse(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
-                          std::max(y1, y2));
+        c.canvas->Ellipse(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
     }
 
     void Line(const double* v) {

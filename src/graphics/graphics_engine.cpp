@@ -12,7 +12,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // frac() that keeps the sign of its argument.
-double Frac(double v) { return v - std::trunc(v); }
+double Frac(double v) {
+    return v - std::trunc(v);
+}
 }  // namespace
 
 GraphicsEngine::GraphicsEngine(UiState& ui, const Settings& settings)
@@ -107,15 +109,29 @@ void GraphicsEngine::ClearViewPort() {
     ui_.platform.RequestRepaint();
 }
 
-void GraphicsEngine::SleepMs(int ms) { list.AddInt(kRecSleep, ms); }
+void GraphicsEngine::SleepMs(int ms) {
+    list.AddInt(kRecSleep, ms);
+}
 
-void GraphicsEngine::SetWaitCursor() { ui_.platform.SetBusy(true); }
-void GraphicsEngine::SetOldCursor() { ui_.platform.SetBusy(false); }
+void GraphicsEngine::SetWaitCursor() {
+    ui_.platform.SetBusy(true);
+}
+void GraphicsEngine::SetOldCursor() {
+    ui_.platform.SetBusy(false);
+}
 
 bool GraphicsEngine::processKey(int virtualKey) {
     switch (virtualKey) {
-        case 27: case 116: case 37: case 38: case 39: case 40:
-        case 33: case 34: case 107: case 109:
+        case 27:
+        case 116:
+        case 37:
+        case 38:
+        case 39:
+        case 40:
+        case 33:
+        case 34:
+        case 107:
+        case 109:
             ClearViewPort();
             return mapping.KeyZoom(virtualKey);
         default:
@@ -154,7 +170,9 @@ void GraphicsEngine::Rectangle(double x1, double y1, double x2, double y2) {
     line(x1, y2, x1, y1);
 }
 
-void GraphicsEngine::circle(double x, double y, double r) { list.Add(kRecCircle, {x, y, r}); }
+void GraphicsEngine::circle(double x, double y, double r) {
+    list.Add(kRecCircle, {x, y, r});
+}
 
 void GraphicsEngine::Arc(double x, double y, double stAngle, double endAngle, double r) {
     double sweep = (Frac(endAngle / 360) - Frac(stAngle / 360)) * 360;
@@ -188,7 +206,9 @@ void GraphicsEngine::SetColor(int color) {
     color_ = color;
 }
 
-void GraphicsEngine::SetColorAcad(int cadColor) { SetColor(GetColorTurbo(cadColor)); }
+void GraphicsEngine::SetColorAcad(int cadColor) {
+    SetColor(GetColorTurbo(cadColor));
+}
 
 void GraphicsEngine::SetLineStyle(int style) {
     if (style != lineStyle_) list.AddInt(kRecLineStyle, style);

@@ -33,7 +33,7 @@ struct PrintPage {
 };
 
 class GraphicsEngine {
-public:
+  public:
     GraphicsEngine(UiState& ui, const Settings& settings);
 
     // Drawing-area size (0 in the settings: the screen minus the window frame) and the zoom
@@ -99,7 +99,7 @@ public:
     PrintParameters print;
     bool animationMode = false;
 
-private:
+  private:
     friend class DisplayListReplay;
 
     UiState& ui_;

@@ -62,7 +62,9 @@ ArcFromChord GetArcCenter(double x1, double y1, double x2, double y2, double dph
     return a;
 }
 
-double Det2(double a, double b, double c, double d) { return a * d - b * c; }
+double Det2(double a, double b, double c, double d) {
+    return a * d - b * c;
+}
 
 bool SolveCramer(double a1, double b1, double c1, double a2, double b2, double c2, double& x,
                  double& y) {
@@ -76,8 +78,8 @@ bool SolveCramer(double a1, double b1, double c1, double a2, double b2, double c
     return true;
 }
 
-bool LineIntersection(double x1, double y1, double x2, double y2, double x3, double y3,
-                      double x4, double y4, double& x, double& y) {
+bool LineIntersection(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                      double y4, double& x, double& y) {
     // (y2-y1) X - (x2-x1) Y = (y2-y1) x1 - (x2-x1) y1, likewise for the second line.
     double a1 = y2 - y1, b1 = -(x2 - x1), c1 = a1 * x1 + b1 * y1;
     double a2 = y4 - y3, b2 = -(x4 - x3), c2 = a2 * x3 + b2 * y3;
@@ -111,8 +113,8 @@ bool PointInRectangle(double x, double y, double rx1, double ry1, double rx2, do
     return Between(x, rx1, rx2) && Between(y, ry1, ry2);
 }
 
-bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double rx1, double ry1,
-                 double rx2, double ry2) {
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double rx1, double ry1, double rx2,
+                 double ry2) {
     bool in1 = PointInRectangle(x1, y1, rx1, ry1, rx2, ry2);
     bool in2 = PointInRectangle(x2, y2, rx1, ry1, rx2, ry2);
     if (in1 && in2) return true;
@@ -120,10 +122,8 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double rx1, dou
         x1 = y1 = x2 = y2 = 0;
         return false;
     }
-    const double edges[4][4] = {{rx1, ry1, rx2, ry1},
-                                {rx2, ry1, rx2, ry2},
-                                {rx2, ry2, rx1, ry2},
-                                {rx1, ry2, rx1, ry1}};
+    const double edges[4][4] = {
+        {rx1, ry1, rx2, ry1}, {rx2, ry1, rx2, ry2}, {rx2, ry2, rx1, ry2}, {rx1, ry2, rx1, ry1}};
     for (const auto& e : edges) {
         double x, y;
         if (SegmentIntersection(x1, y1, x2, y2, e[0], e[1], e[2], e[3], x, y)) {

@@ -10,7 +10,9 @@
 namespace zel3 {
 
 namespace {
-QColor ToQ(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+QColor ToQ(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // Angle of a pixel point seen from the box centre, counter-clockwise on screen, in degrees.
 double ScreenAngle(const QRectF& box, PixelPoint p) {
@@ -43,7 +45,9 @@ void QtPainterCanvas::SetBrush(const Rgb& color, bool solid) {
     p_.setBrush(solid ? QBrush(ToQ(color)) : QBrush(Qt::NoBrush));
 }
 
-void QtPainterCanvas::Line(int x1, int y1, int x2, int y2) { p_.drawLine(x1, y1, x2, y2); }
+void QtPainterCanvas::Line(int x1, int y1, int x2, int y2) {
+    p_.drawLine(x1, y1, x2, y2);
+}
 
 void QtPainterCanvas::Ellipse(int left, int top, int right, int bottom) {
     p_.drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)));
@@ -57,7 +61,8 @@ void QtPainterCanvas::Arc(int left, int top, int right, int bottom, PixelPoint s
     double a2 = ScreenAngle(box, end);
     double span = a2 - a1;
     if (span <= 0) span += 360;
-    p_.drawArc(box, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16)));
+    p_.drawArc(box, static_cast<int>(std::lround(a1 * 16)),
+               static_cast<int>(std::lround(span * 16)));
 }
 
 void QtPainterCanvas::Polygon(const std::array<PixelPoint, 4>& points) {

@@ -8,7 +8,7 @@
 namespace zel3 {
 
 class QtPainterCanvas : public Canvas {
-public:
+  public:
     explicit QtPainterCanvas(QPainter& painter) : p_(painter) {}
 
     void SetPen(const Rgb& color, PenStyle style, int width) override;
@@ -20,7 +20,7 @@ public:
     void Text(int x, int y, const std::string& utf8, const FontSpec& font,
               const Rgb& color) override;
 
-private:
+  private:
     QPainter& p_;
 };
 

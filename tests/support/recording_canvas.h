@@ -9,7 +9,7 @@
 namespace zel3::test {
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     std::vector<std::string> calls;
     Rgb pen;
     Rgb brush;
@@ -33,16 +33,15 @@ public:
         calls.push_back("ellipse " + P(l, t) + " " + P(r, b) + Attr() + Fill());
     }
     void Arc(int l, int t, int r, int b, PixelPoint s, PixelPoint e) override {
-        calls.push_back("arc " + P(l, t) + " " + P(r, b) + " " + P(s.x, s.y) + " " +
-                        P(e.x, e.y) + Attr());
+        calls.push_back("arc " + P(l, t) + " " + P(r, b) + " " + P(s.x, s.y) + " " + P(e.x, e.y) +
+                        Attr());
     }
     void Polygon(const std::array<PixelPoint, 4>& p) override {
         std::string c = "polygon";
         for (const auto& q : p) c += " " + P(q.x, q.y);
         calls.push_back(c + Attr() + Fill());
     }
-    void Text(int x, int y, const std::string& utf8, const FontSpec& f,
-              const Rgb& color) override {
+    void Text(int x, int y, const std::string& utf8, const FontSpec& f, const Rgb& color) override {
         calls.push_back("text " + P(x, y) + " \"" + utf8 + "\" h" + std::to_string(f.height) +
                         " w" + std::to_string(f.width) + " esc" + std::to_string(f.escapement) +
                         " " + C(color));
@@ -53,7 +52,7 @@ public:
                std::to_string(c.b) + ")";
     }
 
-private:
+  private:
     static std::string P(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
     std::string Attr() const {
         static const char* const kStyles[] = {"solid", "dotted", "dashdot", "dashed"};
@@ -65,7 +64,7 @@ private:
 
 // A canvas that draws nothing (benchmarks).
 class NullCanvas : public Canvas {
-public:
+  public:
     void SetPen(const Rgb&, PenStyle, int) override {}
     void SetBrush(const Rgb&, bool) override {}
     void Line(int, int, int, int) override {}
