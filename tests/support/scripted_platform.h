@@ -52,6 +52,7 @@ public:
     std::vector<int> pauses;                // pause records of screen replays, in ms
     std::deque<bool> animationAnswers;      // true: "+" (next step), false: "++" (end)
     int animationSteps = 0;
+    int processedEvents = 0;
 
     void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override {
         messages.push_back({kind, caption, text});
@@ -111,6 +112,7 @@ public:
     }
     void Beep() override { ++beeps; }
     void RequestRepaint() override { ++repaintRequests; }
+    void ProcessEvents() override { ++processedEvents; }
     void PauseMs(int ms) override { pauses.push_back(ms); }
     bool AnimationStep() override {
         ++animationSteps;

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "graphics/graphics_engine.h"
+#include "shell/program.h"
+#include "support/recording_canvas.h"
+#include "support/scripted_platform.h"
+
+namespace zel3 {
+namespace {
+
+// A 640 x 480 drawing area showing world units as pixels: px(x) = x, py(y) = 479 - y.
+class ReplayTest : public ::testing::Test {
+  protected:
+    ReplayTest() {
+        auto p = std::make_unique<test::ScriptedPlatform>();
+        platform = p.get();
+        program = std::make_unique<Program>(std::move(p));
+        program->settings.MaxX = 639;
+        program->settings.MaxY = 479;
+        program->settings.graphicsTextWidthFactor = 1.0;
+        g().ApplySettings(ScreenInfo{});
+        g().SetWindow(false, false, 0, 0, 1, 1, 0, 0, 639, 479);
+    }
+    GraphicsEngine& g() { return program->graphics; }
+    std::vector<std::string> Paint() {
+        test::RecordingCanvas c;
+        g().FormPaint(c);
+        return c.calls;
+    }
+
+    test::ScriptedPlatform* platform;
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(ReplayTest, ClearLeavesNothingToDraw) {
+    g().line(0, 0, 10, 10);
+    g().Clear();
+    EXPECT_TRUE(Paint().empty());
+    EXPECT_GT(platform->repaintRequests, 0);
+}
+
+TEST_F(ReplayTest, StartsInColourOneWithASolidThinPen) {
+    g().line(10, 10, 20, 20);
+    g().circle(100, 100, 10);
+    EXPECT_EQ(Paint(), (std::vector<std::string>{
+                           "line 10,469 20,459 pen rgb(0,0,128) solid w1",
+                           "ellipse 90,369 110,389 pen rgb(0,0,128) solid w1 hollow"}));
+}
+
+TEST_F(ReplayTest, AttributesChangeThePen) {
+    g().SetColor(4);
+    g().SetLineStyle(2);
+    g().SetLineWidth(3);
+    g().line(0, 0, 1, 1);
+    g().SetColor(77);  // not a table colour: the pen stays
+    g().SetLineStyle(5);
+    g().line(0, 0, 1, 1);
+    EXPECT_EQ(Paint(), (std::vector<std::string>{"line 0,479 1,478 pen rgb(255,0,0) dashdot w3",
+                                                 "line 0,479 1,478 pen rgb(255,0,0) solid w3"}));
+}
+
+TEST_F(ReplayTest, SolidsFilledInColourOrBlackOnAMonochromeScreen) {
+    g().SetColor(14);
+    g().Solid(0, 0, 10, 0, 10, 10, 0, 10);
+    auto calls = Paint();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_NE(calls[0].find("fill rgb(255,255,0)"), std::string::npos) << calls[0];
+    program->settings.colorGraphics = false;
+    calls = Paint();
+    EXPECT_NE(calls[0].find("pen rgb(0,0,0)"), std::string::npos) << calls[0];
+    EXPECT_NE(calls[0].find("fill rgb(0,0,0)"), std::string::npos) << calls[0];
+}
+
+TEST_F(ReplayTest, TextPlacementAcrossAndAlong) {
+    g().SetTextStyle(2, 0, 10, 10);  // height 16, width 11 after the factors
+    g().OutTextXY(100, 100, "flat");
+    g().SetTextStyle(2, 90, 10, 10);
+    g().OutTextXY(100, 100, "up");
+    auto calls = Paint();
+    ASSERT_EQ(calls.size(), 2u);
+    // Top left 0.75 h above the reference point.
+    EXPECT_EQ(calls[0], "text 100,367 \"flat\" h16 w11 esc0 rgb(0,0,128)");
+    // At 90 degrees: 0.7 h to the left, cos 90 along.
+    EXPECT_EQ(calls[1], "text 89,379 \"up\" h16 w11 esc900 rgb(0,0,128)");
+}
+
+TEST_F(ReplayTest, WindowRecordKeepsTheUserZoom) {
+    g().line(100, 100, 200, 200);
+    g().processKey(107);
+    const auto zoomed = Paint();
+    g().list.AddRaw("10;0;0;639;479;0;0;639;479");
+    g().line(100, 100, 200, 200);
+    const auto again = Paint();
+    ASSERT_EQ(again.size(), 2u);
+    EXPECT_EQ(again[0], zoomed[0]);
+    EXPECT_EQ(again[1], zoomed[0]);
+}
+
+TEST_F(ReplayTest, DegenerateWindowRecordEndsTheReplay) {
+    g().line(0, 0, 1, 1);
+    g().list.AddRaw("10;0;0;639;479;5;0;5;479");
+    g().line(0, 0, 1, 1);
+    EXPECT_EQ(Paint().size(), 1u);
+    EXPECT_TRUE(program->ui.errorFlag);
+}
+
+TEST_F(ReplayTest, DamagedRecordsAreSkipped) {
+    for (const char* r : {"", ";", "abc", "4;1;2", "4;1;x;2;3", "99;1", "6", "8;", "3;1e999;1;1",
+                          "7;1;2;3;4;5;6;7", "12;-"})
+        g().list.AddRaw(r);
+    g().line(0, 0, 1, 1);
+    EXPECT_EQ(Paint().size(), 1u);
+    EXPECT_FALSE(program->ui.errorFlag);
+}
+
+TEST_F(ReplayTest, PausesOnScreenOnlyAndAnimationAtColourZero) {
+    g().SleepMs(40);
+    g().SetColor(0);
+    g().SetColor(1);
+    g().SetColor(0);
+    g().animationMode = true;
+    platform->animationAnswers = {true, false};  // "+" then "++"
+    Paint();
+    EXPECT_EQ(platform->pauses, std::vector<int>{40});
+    EXPECT_EQ(platform->animationSteps, 2);
+    EXPECT_FALSE(g().animationMode);
+    Paint();
+    EXPECT_EQ(platform->animationSteps, 2);
+
+    test::RecordingCanvas screen, page;
+    PrintPage p{page, 2100, 2970};
+    g().FormPaint(screen, &p);
+    EXPECT_EQ(platform->pauses.size(), 2u);  // the print pass does not wait
+}
+
+TEST_F(ReplayTest, EventsProcessedAtTheFirstAndEvery50000thRecord) {
+    for (int i = 0; i < 100001; ++i) g().list.AddRaw("8;1");
+    const int before = platform->processedEvents;
+    Paint();
+    EXPECT_EQ(platform->processedEvents - before, 3);
+}
+
+TEST_F(ReplayTest, PrintPassMapsOntoThePageAndTextGoesThereOnly) {
+    g().print.colorMode = 1;
+    g().SetColor(4);
+    g().line(0, 0, 639, 479);
+    g().SetLineWidth(2);
+    g().OutTextXY(0, 0, "t");
+    test::RecordingCanvas screen, page;
+    PrintPage p{page, 2100, 2970};
+    g().FormPaint(screen, &p);
+    ASSERT_EQ(screen.calls.size(), 1u);
+    EXPECT_EQ(screen.calls[0], "line 0,479 639,0 pen rgb(255,0,0) solid w1");
+    ASSERT_EQ(page.calls.size(), 2u);
+    EXPECT_EQ(page.calls[0], "line 0,2970 2100,0 pen rgb(0,0,0) solid w4");
+    EXPECT_EQ(page.calls[1].substr(0, 14), "text 0,2954 \"t");  // 0.75 * 3.5 up
+
+    g().print.border = true;
+    g().print.originX = 10;  // millimetres at 2100/210 dots each
+    g().print.scaleX = 0.5;
+    test::RecordingCanvas screen2, page2;
+    PrintPage p2{page2, 2100, 2970};
+    g().FormPaint(screen2, &p2);
+    ASSERT_GE(page2.calls.size(), 5u);
+    EXPECT_EQ(page2.calls[0].substr(0, 19), "line 100,2970 1150,");  // the outline first
+    EXPECT_EQ(page2.calls[4], "line 100,2970 1150,0 pen rgb(0,0,0) solid w4");
+}
+
+TEST_F(ReplayTest, CirclesStayRoundWithKeptAspect) {
+    program->settings.MaxX = 799;
+    program->settings.MaxY = 599;
+    g().ApplySettings(ScreenInfo{});
+    g().Header(0, 0, 210, 297);
+    g().circle(100, 100, 50);
+    for (int key : {107, 107, 37, 109, 40}) {
+        g().processKey(key);
+        test::RecordingCanvas c;
+        g().FormPaint(c);
+        int l, t, r, b;
+        ASSERT_EQ(std::sscanf(c.calls.at(0).c_str(), "ellipse %d,%d %d,%d", &l, &t, &r, &b), 4);
+        EXPECT_NEAR(r - l, b - t, 1) << c.calls[0];
+    }
+}
+
+}  // namespace
+}  // namespace zel3
