@@ -12,7 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "util/number_format.h"
+
 namespace zel3 {
+
+struct ContactCase;
 
 enum class BoxKind { Error, Note, Help, Plain };
 enum class YesNoCancel { Yes, No, Cancel };
@@ -84,6 +88,18 @@ public:
     virtual bool AnimationStep() { return false; }
     // A pause record of the screen replay.
     virtual void PauseMs(int ms);
+    // The input dialogs of the contact case. Each returns false when cancelled; on OK the
+    // dialog has stored its fields into the case. The unit switches of the geometry and
+    // material dialogs change number.unitSystem. pickMaterial(body) runs the material
+    // selection for body 1 or 2 and returns false when the user cancelled it.
+    virtual bool EditGeometry(ContactCase& /*c*/, NumberFormat& /*number*/) { return false; }
+    virtual bool EditMaterials(ContactCase& /*c*/, NumberFormat& /*number*/,
+                               const std::function<bool(int body)>& /*pickMaterial*/) {
+        return false;
+    }
+    virtual bool EditDrawingNames(ContactCase& /*c*/, const TextOptions& /*text*/) {
+        return false;
+    }
 
     // Called by the help buttons of dialogs: picture false shows the help text of the
     // current help number, true its help picture. Set by the program once help exists.

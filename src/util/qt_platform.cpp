@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QDialogButtonBox>
 
+#include "contact/drawing_names_dialog.h"
 #include "util/command_line_words.h"
 
 namespace zel3 {
@@ -188,6 +189,17 @@ void QtPlatform::ProcessEvents() { QApplication::processEvents(); }
 
 void QtPlatform::SetClipboardText(const std::string& text) {
     QApplication::clipboard()->setText(Q(text));
+}
+
+}  // namespace zel3
+
+namespace zel3 {
+
+bool QtPlatform::EditDrawingNames(ContactCase& c, const TextOptions& text) {
+    DrawingNamesDialog dlg(c, text, mainWindow_);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    dlg.Store(c);
+    return true;
 }
 
 }  // namespace zel3

@@ -38,6 +38,7 @@ public:
     WindowFrame GraphicsWindow() const override;
     void ProcessEvents() override;
     void SetClipboardText(const std::string& text) override;
+    bool EditDrawingNames(ContactCase& c, const TextOptions& text) override;
 
 private:
     QPointer<QWidget> mainWindow_;
