@@ -1,0 +1,24 @@
+#pragma once
+// Opening one of the five documents linked to a case: its program started with its file.
+
+#include <string>
+
+#include "contact/contact_case.h"
+#include "util/platform.h"
+
+namespace zel3 {
+
+// Program, a blank and file (stored texts); the program part with its blank is cut to 51
+// characters and the whole line to 101. A file with blanks is quoted so that it stays one
+// argument.
+std::string DocumentCommandLine(const DocumentSlot& slot);
+
+// Starts the slot's program with its file and does not wait; a slot without a program opens
+// its file with the desktop's opener. A failure to start is not reported (as for any linked
+// program); the result says whether something was started.
+bool OpenDocument(Platform& platform, const DocumentSlot& slot);
+
+// Cuts both texts of a slot to the length a slot holds.
+DocumentSlot LimitedDocumentSlot(const std::string& program, const std::string& file);
+
+}  // namespace zel3
