@@ -23,7 +23,7 @@ constexpr const char* kESumZero = "Fatal  : E1 + E2 = 0 !";
 constexpr const char* kEStarNotPositive = "Fatal  : E* <= 0 !";
 constexpr const char* kPoissonFactorNotPositive = "Fatal  : 1 - mue^2 <= 0 !";
 constexpr const char* kCurvatureSumNegative = "Fatal  : Summe 1/r < 0 !";
-constexpr const char* kLengthNegative = "Fatal  : L zyl < 0 !";
+constexpr const char* kLengthNegative = "Fatal  : L < 0 !";
 constexpr const char* kReducedRadiusNotPositive = "Fatal  : r red. <= 0 !";
 constexpr const char* kLineForceNegative = "Fatal  : F < 0 !";
 constexpr const char* kResultNotFinite = "Fatal  : Ergebnis nicht endlich !";

@@ -293,7 +293,7 @@ TEST(HertzSolver, InputsWithoutFiniteResultAreFatal) {
     {
         ContactCase c = Cylinders(20, 10, 20, 20, 1000);
         c.body[0].cylinderLength = -5;
-        cases.push_back({"negative length", c, "Fatal  : L zyl < 0 !"});
+        cases.push_back({"negative length", c, "Fatal  : L < 0 !"});
         c.body[0].cylinderLength = 10;
         c.F = -100;
         cases.push_back({"pulling a line contact", c, "Fatal  : F < 0 !"});
@@ -427,6 +427,37 @@ TEST(ContactCaseModel, DefaultsAndKindNames) {
     EXPECT_TRUE(IsValidBodyKind(4, 2));
     EXPECT_FALSE(IsValidBodyKind(4, 1));
     EXPECT_FALSE(IsValidBodyKind(0, 2));
+}
+
+}  // namespace
+}  // namespace zel3
+
+namespace zel3 {
+namespace {
+
+// The description file finds a finding by its first 14 characters, so every fatal finding of
+// the solver needs its own.
+TEST(HertzSolver, FatalFindingsAreTellApartByTheirFirst14Characters) {
+    const std::vector<std::string> fatal = {finding::kEZero,
+                                            finding::kFZero,
+                                            finding::kRZero,
+                                            finding::kLengthZero,
+                                            finding::kInputNotFinite,
+                                            finding::kESumZero,
+                                            finding::kEStarNotPositive,
+                                            finding::kPoissonFactorNotPositive,
+                                            finding::kCurvatureSumNegative,
+                                            finding::kLengthNegative,
+                                            finding::kReducedRadiusNotPositive,
+                                            finding::kLineForceNegative,
+                                            finding::kResultNotFinite};
+    for (std::size_t i = 0; i < fatal.size(); ++i) {
+        EXPECT_EQ(fatal[i].rfind("Fatal  : ", 0), 0u) << fatal[i];
+        EXPECT_LE(fatal[i].size(), MessageList::kMaxLength) << fatal[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_NE(fatal[i].substr(0, 14), fatal[j].substr(0, 14)) << fatal[i];
+        }
+    }
 }
 
 }  // namespace
