@@ -10,6 +10,7 @@
 
 #include "config/settings.h"
 #include "contact/contact_case.h"
+#include "contact/diagram_frame.h"
 #include "graphics/graphics_engine.h"
 #include "graphics/plane_geometry.h"
 #include "report/message_list.h"
@@ -50,6 +51,7 @@ class Program {
     Settings settings;
     UiState ui;
     MessageList messages;
+    DiagramState diagram;  // diagram frame and the axis limits entered last
     ContactCase contactCase;                 // the one case; CalculateCase fills messages from it
     GraphicsEngine graphics{ui, settings};  // the graphics window's display list and mapping
     MathMessageLog mathLog;                  // messages of the plane-geometry functions

@@ -38,6 +38,14 @@ struct WindowFrame {
     int clientHeight = 0;
 };
 
+// Limits of a diagram's axes, in the user's units.
+struct AxisLimits {
+    double xMin = 0.0;
+    double yMin = 0.0;
+    double xMax = 0.0;
+    double yMax = 0.0;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -98,6 +106,15 @@ public:
         return false;
     }
     virtual bool EditDrawingNames(ContactCase& /*c*/, const TextOptions& /*text*/) {
+        return false;
+    }
+
+    // The diagram limits dialog: caption title, the two axis labels; the edits show entered,
+    // "Calculate" puts automatic into them. True on OK with entered replaced. Without a
+    // dialog the automatic limits stay.
+    virtual bool DiagramLimitsDialog(const std::string& /*title*/, const std::string& /*xLabel*/,
+                                     const std::string& /*yLabel*/,
+                                     const AxisLimits& /*automatic*/, AxisLimits& /*entered*/) {
         return false;
     }
 

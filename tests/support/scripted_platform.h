@@ -53,7 +53,17 @@ public:
     std::deque<bool> animationAnswers;      // true: "+" (next step), false: "++" (end)
     int animationSteps = 0;
     int processedEvents = 0;
+    std::deque<AxisLimits> limitAnswers;     // diagram limits confirmed; empty: keep automatic
+    std::vector<std::string> limitRequests;  // captions of the limits dialogs shown
 
+    bool DiagramLimitsDialog(const std::string& title, const std::string&, const std::string&,
+                             const AxisLimits&, AxisLimits& entered) override {
+        limitRequests.push_back(title);
+        if (limitAnswers.empty()) return false;
+        entered = limitAnswers.front();
+        limitAnswers.pop_front();
+        return true;
+    }
     void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override {
         messages.push_back({kind, caption, text});
     }
