@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "graphics/help_text.h"
+
 namespace zel3 {
 
 Program::Program(std::unique_ptr<Platform> platform)
     : ui(*platform, settings.number, settings.text), platform_(std::move(platform)) {
     ui.programTitle = identity.ProgramTitle;
+    InstallHelpHandler(*this);
 }
 
 bool Program::NoGui() const {

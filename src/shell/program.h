@@ -12,6 +12,7 @@
 #include "contact/contact_case.h"
 #include "contact/diagram_frame.h"
 #include "graphics/graphics_engine.h"
+#include "graphics/hpgl_interpreter.h"
 #include "graphics/plane_geometry.h"
 #include "report/message_list.h"
 #include "util/platform.h"
@@ -54,6 +55,7 @@ class Program {
     DiagramState diagram;  // diagram frame and the axis limits entered last
     ContactCase contactCase;                 // the one case; CalculateCase fills messages from it
     GraphicsEngine graphics{ui, settings};  // the graphics window's display list and mapping
+    HpglState hpgl;                          // plotter state carried from picture to picture
     MathMessageLog mathLog;                  // messages of the plane-geometry functions
     int cadKind = 3;                          // last CAD output kind, preselected next time
     std::vector<std::string> args;           // command-line parameters without the program name
