@@ -12,13 +12,6 @@ namespace {
 
 constexpr size_t kMaxExpression = 100;
 
-std::string Trim(const std::string& t) {
-    size_t b = t.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    size_t e = t.find_last_not_of(' ');
-    return t.substr(b, e - b + 1);
-}
-
 // Splits "NAME(args)" into NAME and args; false when there are no brackets.
 bool SplitCall(const std::string& t, std::string& name, std::string& args) {
     const size_t open = t.find('(');

@@ -8,12 +8,6 @@ namespace zel3 {
 
 namespace {
 
-std::string Trim(const std::string& t) {
-    const size_t b = t.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    return t.substr(b, t.find_last_not_of(' ') - b + 1);
-}
-
 // Upper case of ASCII letters and of the code page 850 umlauts.
 std::string UpperOem(const std::string& t) {
     std::string r = UpperAscii(t);
