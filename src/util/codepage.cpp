@@ -247,13 +247,17 @@ std::string OemToDisplay(const TextOptions& opt, const std::string& oem) {
     return OemToUtf8(oem);
 }
 
-std::string DisplayToOem(const std::string& utf8) {
+std::string Utf8ToOem(const std::string& utf8) {
     const std::vector<char32_t> chars = DecodeUtf8(utf8);
-    if (chars.size() >= 255) return std::string();
     std::string out;
     out.reserve(chars.size());
     for (char32_t c : chars) out += static_cast<char>(UnicodeToCp850(c));
     return out;
+}
+
+std::string DisplayToOem(const std::string& utf8) {
+    const std::string oem = Utf8ToOem(utf8);
+    return oem.size() >= 255 ? std::string() : oem;
 }
 
 std::string CadText(const TextOptions& opt, const std::string& oem) {

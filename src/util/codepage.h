@@ -26,6 +26,8 @@ std::string OemToDisplay(const TextOptions& opt, const std::string& oem);
 std::string DisplayToOem(const std::string& utf8);
 // Code page 850 to UTF-8 without length limit: the converted copies for other programs.
 std::string OemToUtf8(const std::string& oem);
+// UTF-8 to code page 850 without length limit; characters without a form become "?".
+std::string Utf8ToOem(const std::string& utf8);
 // The texts of CAD files by the CAD text mode: 1 unchanged, 2 Windows-1252, 3 transliterated.
 std::string CadText(const TextOptions& opt, const std::string& oem);
 

@@ -36,7 +36,7 @@ bool LineReader::AtEnd() const {
 
 bool LineReader::NextLine(std::string& line) {
     if (AtEnd()) {
-        errorFlag_ = true;
+        errorFlag_.get() = true;
         return false;
     }
     size_t end = data_.find('\n', pos_);
@@ -48,7 +48,7 @@ bool LineReader::NextLine(std::string& line) {
     pos_ = next;
     ++lineNumber_;
     if (len > kMaxLineLength || data_.find('\0', start) < start + len) {
-        errorFlag_ = true;
+        errorFlag_.get() = true;
         return false;
     }
     line.assign(data_, start, len);

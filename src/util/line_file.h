@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "util/number_format.h"
@@ -44,14 +45,14 @@ class LineReader {
     bool ReadFourTexts(std::array<std::string, 4>& value);
 
   private:
-    LineReader(bool& errorFlag) : errorFlag_(errorFlag) {}
+    explicit LineReader(bool& errorFlag) : errorFlag_(errorFlag) {}
     bool NextLine(std::string& line);
 
     std::string data_;
     std::size_t pos_ = 0;
     int lineNumber_ = 0;
     bool open_ = true;
-    bool& errorFlag_;
+    std::reference_wrapper<bool> errorFlag_;
 };
 
 // Collects the lines of a line file; WriteFileReplacing (safe_file.h) stores them.

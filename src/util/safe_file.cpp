@@ -95,4 +95,14 @@ void WriteFileReplacing(const std::string& path, const std::string& content) {
     if (::rename(tmpPath.c_str(), path.c_str()) != 0) fail(errno);
 }
 
+void MakeParentFolders(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0) return;
+    for (size_t pos = path.find('/', 1); pos != std::string::npos && pos <= slash;
+         pos = path.find('/', pos + 1)) {
+        const std::string dir = path.substr(0, pos);
+        if (::mkdir(dir.c_str(), 0777) != 0 && errno != EEXIST) throw IoError(dir, errno);
+    }
+}
+
 }  // namespace zel3

@@ -15,4 +15,7 @@ FileReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std:
 // everything was written. Throws IoError on failure; the old file is then left as it was.
 void WriteFileReplacing(const std::string& path, const std::string& content);
 
+// Creates the folders above path that do not exist yet. Throws IoError on failure.
+void MakeParentFolders(const std::string& path);
+
 }  // namespace zel3

@@ -55,6 +55,8 @@ public:
     int processedEvents = 0;
     std::deque<AxisLimits> limitAnswers;     // diagram limits confirmed; empty: keep automatic
     std::vector<std::string> limitRequests;  // captions of the limits dialogs shown
+    ScreenInfo screen;     // what Screen() reports
+    WindowFrame graphics;  // what GraphicsWindow() reports
 
     bool DiagramLimitsDialog(const std::string& title, const std::string&, const std::string&,
                              const AxisLimits&, AxisLimits& entered) override {
@@ -131,6 +133,8 @@ public:
         animationAnswers.pop_front();
         return a;
     }
+    ScreenInfo Screen() const override { return screen; }
+    WindowFrame GraphicsWindow() const override { return graphics; }
 
     // Texts of every message box shown, in order.
     std::vector<std::string> Texts() const {
