@@ -35,6 +35,12 @@ void ReadConfiguration(Settings& s, const std::string& shortName, const std::str
 void WriteConfiguration(const Settings& s, const std::string& shortName,
                         const std::string& versionText, UiState& ui);
 
+// Fills in the folders the configuration files depend on when start-up left them empty:
+// HomeDir ($ZEL3_HOME, else the user's configuration folder), StartDir (the working folder)
+// and the program's data folder, the fallback for a missing configuration.
+void SettleConfigurationFolders(Program& program);
+
+// The program's files: SettleConfigurationFolders, then the file in HomeDir.
 void ReadConfiguration(Program& program);
 void WriteConfiguration(Program& program);
 

@@ -4,6 +4,7 @@
 
 #include "config/config_file.h"
 #include "shell/program.h"
+#include "shell/program_paths.h"
 #include "util/codepage.h"
 #include "util/number_text.h"
 #include "util/text.h"
@@ -356,7 +357,16 @@ void ReadConfiguration(Settings& s, const std::string& shortName, const std::str
     FixDrawingArea(s, screen);
 }
 
+void SettleConfigurationFolders(Program& program) {
+    Folders& f = program.settings.folders;
+    if (f.HomeDir.empty()) f.HomeDir = DefaultHomeDir();
+    if (f.StartDir.empty()) f.StartDir = CurrentDir();
+    if (program.ProgramDataDir.empty())
+        program.ProgramDataDir = FindProgramDataDir(ExecutableDir());
+}
+
 void ReadConfiguration(Program& program) {
+    SettleConfigurationFolders(program);
     ReadConfiguration(program.settings, program.identity.ShortName, program.ProgramDataDir,
                       program.ui);
 }

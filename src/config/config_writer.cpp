@@ -243,6 +243,7 @@ void WriteConfiguration(const Settings& s, const std::string& shortName,
 }
 
 void WriteConfiguration(Program& program) {
+    SettleConfigurationFolders(program);
     WriteConfiguration(program.settings, program.identity.ShortName, program.identity.VersionText,
                        program.ui);
 }

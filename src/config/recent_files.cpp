@@ -1,5 +1,6 @@
 #include "config/recent_files.h"
 
+#include "config/config_file.h"
 #include "shell/program.h"
 #include "util/codepage.h"
 #include "util/io_error.h"
@@ -41,11 +42,13 @@ bool WriteRecentFiles(const std::string& path, const std::string& shortName,
 }
 
 void ReadRecentFiles(Program& program) {
+    SettleConfigurationFolders(program);
     ReadRecentFiles(RecentFilesPath(program.settings.folders.HomeDir, program.identity.ShortName),
                     program.recentFiles, program.ui.errorFlag);
 }
 
 bool WriteRecentFiles(Program& program) {
+    SettleConfigurationFolders(program);
     return WriteRecentFiles(
         RecentFilesPath(program.settings.folders.HomeDir, program.identity.ShortName),
         program.identity.ShortName, program.run.ProjectDir, program.recentFiles,
