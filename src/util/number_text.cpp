@@ -11,6 +11,7 @@ namespace {
 
 // Fixed-decimal output as printf's %.*f writes it, but always with a point.
 std::string FixedText(double x, int decimals) {
+    decimals = std::min(decimals, 60);  // beyond what a double holds; keeps the buffer bounded
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
     if (res.ec != std::errc()) return std::string();
@@ -112,6 +113,16 @@ std::string FormatDecimals(const NumberFormat& nf, int decimals, double x) {
 std::string FormatStored(const NumberFormat& nf, double x) {
     if (x < 1 && std::fabs(x - std::nearbyint(x)) <= 1e-10) return FormatValue(nf, x);
     return FormatDecimals(nf, 7, x);
+}
+
+std::string TableSeparatorText(const NumberFormat& nf, const std::string& line) {
+    std::string r = line;
+    if (nf.tableSeparatorMode == 1) {
+        std::replace(r.begin(), r.end(), ',', '.');
+    } else {
+        std::replace(r.begin(), r.end(), '.', ',');
+    }
+    return r;
 }
 
 std::string IntToText(long long n) {

@@ -31,6 +31,10 @@ std::string FormatDecimals(const NumberFormat& nf, int decimals, double x);
 // The form in which values are stored in line files.
 std::string FormatStored(const NumberFormat& nf, double x);
 
+// A table line for spreadsheets by the table separator mode: 1 turns commas into points,
+// any other mode points into commas.
+std::string TableSeparatorText(const NumberFormat& nf, const std::string& line);
+
 std::string IntToText(long long n);
 std::string ZeroPad(long long n, int width);
 std::string BlankPad(long long n, int width);

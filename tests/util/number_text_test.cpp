@@ -106,6 +106,14 @@ TEST(FormatStored, IntegersBelowOneAndSevenDecimals) {
     EXPECT_EQ(FormatStored(Fmt(3, 2), 1.02), "1,0200000");
 }
 
+TEST(TableSeparatorText, ModeChoosesTheDirection) {
+    NumberFormat nf;
+    nf.tableSeparatorMode = 1;
+    EXPECT_EQ(TableSeparatorText(nf, "1,5\t2.5"), "1.5\t2.5");
+    nf.tableSeparatorMode = 2;
+    EXPECT_EQ(TableSeparatorText(nf, "1,5\t2.5"), "1,5\t2,5");
+}
+
 TEST(IntegerTexts, Padding) {
     EXPECT_EQ(IntToText(-42), "-42");
     EXPECT_EQ(ZeroPad(7, 2), "07");
