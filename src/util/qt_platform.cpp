@@ -17,6 +17,8 @@
 #include <QDialogButtonBox>
 
 #include "contact/drawing_names_dialog.h"
+#include "contact/geometry_dialog.h"
+#include "contact/material_dialog.h"
 #include "util/command_line_words.h"
 
 namespace zel3 {
@@ -200,6 +202,22 @@ bool QtPlatform::EditDrawingNames(ContactCase& c, const TextOptions& text) {
     if (dlg.exec() != QDialog::Accepted) return false;
     dlg.Store(c);
     return true;
+}
+
+}  // namespace zel3
+
+namespace zel3 {
+
+bool QtPlatform::EditGeometry(ContactCase& c, NumberFormat& number) {
+    GeometryDialog dlg(c, number, showHelp, Q(dialogTitle_), mainWindow_);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::EditMaterials(ContactCase& c, NumberFormat& number,
+                               const std::function<bool(int body)>& pickMaterial) {
+    TextOptions text;
+    MaterialDialog dlg(c, number, text, pickMaterial, showHelp, Q(dialogTitle_), mainWindow_);
+    return dlg.exec() == QDialog::Accepted;
 }
 
 }  // namespace zel3

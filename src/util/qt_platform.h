@@ -39,10 +39,16 @@ public:
     void ProcessEvents() override;
     void SetClipboardText(const std::string& text) override;
     bool EditDrawingNames(ContactCase& c, const TextOptions& text) override;
+    bool EditGeometry(ContactCase& c, NumberFormat& number) override;
+    bool EditMaterials(ContactCase& c, NumberFormat& number,
+                       const std::function<bool(int body)>& pickMaterial) override;
+    // Caption of the input dialogs (the program title).
+    void SetDialogTitle(const std::string& title) { dialogTitle_ = title; }
 
 private:
     QPointer<QWidget> mainWindow_;
     int busyDepth_ = 0;
+    std::string dialogTitle_ = "ZEL3  Hertz'sche Pressung";
 };
 
 }  // namespace zel3
