@@ -22,7 +22,7 @@ std::vector<HelpPicture> Read(const std::string& text, bool& error) {
 
 TEST(HelpIndex, ReadsQuotedPairs) {
     bool error = false;
-    auto p = Read("\"koerper\",\"K\x94rperformen\"\r\n\r\n  \"kraft\" , \"Kraft F\"\n", error);
+    auto p = Read("\"koerper\",\"K\x94rperformen\"\r\n\r\n\"kraft\",\"Kraft F\"\n", error);
     EXPECT_FALSE(error);
     ASSERT_EQ(p.size(), 2u);
     EXPECT_EQ(p[0].name, "koerper");
