@@ -33,10 +33,15 @@ std::array<double*, 14> ResultFields(ContactResults& r) {
 
 // Puts the value from before the pass back into every result that overflowed; false if any
 // had to be put back.
-bool KeepFiniteResults(ContactResults& now, ContactResults before) {
+bool KeepFiniteResults(ContactResults& now, const ContactResults& before) {
+    // One sum tells whether any value overflowed (or the sum itself, which the loop sorts out).
+    const double sum = now.Estar + now.a1 + now.a2 + now.w + now.pmax + now.R + now.pzul + now.z +
+                       now.tau + now.sigmaZ + now.sigmaY + now.Eht + now.Rht + now.theta;
+    if (std::isfinite(sum)) return true;
     bool allFinite = true;
     const auto n = ResultFields(now);
-    const auto b = ResultFields(before);
+    ContactResults old = before;
+    const auto b = ResultFields(old);
     for (std::size_t i = 0; i < n.size(); ++i) {
         if (!std::isfinite(*n[i])) {
             *n[i] = *b[i];
