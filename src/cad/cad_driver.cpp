@@ -1,7 +1,6 @@
 #include "cad/cad_driver.h"
 
 #include <cmath>
-#include <ctime>
 #include <filesystem>
 
 #include "cad/block_file_reader.h"
@@ -10,6 +9,7 @@
 #include "graphics/graphics_engine.h"
 #include "shell/program.h"
 #include "util/codepage.h"
+#include "util/date_text.h"
 #include "util/io_error.h"
 #include "util/number_text.h"
 #include "util/text.h"
@@ -40,10 +40,6 @@ const char* Extension(int kind) {
 bool HasExtension(const std::string& path) {
     size_t slash = path.find_last_of('/');
     return path.find('.', slash == std::string::npos ? 0 : slash + 1) != std::string::npos;
-}
-
-std::string TwoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
 }  // namespace
@@ -202,23 +198,9 @@ void CadDriver::CadExtents(double xmin, double ymin, double xmax, double ymax) {
 
 void CadDriver::Footer() {
     const auto& e = state_.extents;
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    const std::string d = TwoDigits(tm.tm_mday), m = TwoDigits(tm.tm_mon + 1),
-                      y = std::to_string(tm.tm_year + 1900);
-    std::string date;
-    switch (settings_.number.dateCode) {
-        case 2:
-            date = m + "/" + d + "/" + y;
-            break;
-        case 3:
-            date = y + "/" + m + "/" + d;
-            break;
-        default:
-            date = d + "." + m + "." + y;
-    }
-    const std::string time = TwoDigits(tm.tm_hour) + ":" + TwoDigits(tm.tm_min);
+    const LocalDateTime now = Now();
+    const std::string date = TodayText(settings_.number, now);
+    const std::string time = TimeText(now);
     const auto& run = program_.run;
     const auto& id = program_.identity;
     std::string path;
