@@ -54,21 +54,22 @@ void WriteProjectLines(LineWriter& out, const NumberFormat& nf, const ProjectBan
     out.WriteText("Version " + banner.versionText + "    " + banner.productName);
     out.WriteText("Kontaktfall: Geometrie, Werkstoffe, Belastung, Dokumentation");
     out.WriteText(kBannerRule);
-    for (const std::string& remark : c.remarks) out.WriteText(remark);
+    for (const std::string& remark : c.remarks) out.WriteText(remark.substr(0, kRemarkLength));
     for (const ContactBody& b : c.body) WriteBody(out, nf, b);
     out.WriteText(Stored(nf, c.principalAngle));
     out.WriteText(Stored(nf, c.F));
-    out.WriteText(c.drawingName);
-    out.WriteText(c.drawingNumber);
-    out.WriteText(c.drawingName2);
+    out.WriteText(c.drawingName.substr(0, kDrawingNameLength));
+    out.WriteText(c.drawingNumber.substr(0, kDrawingNumberLength));
+    out.WriteText(c.drawingName2.substr(0, kDrawingName2Length));
     WriteChangeLog(out, nf, c.drawingInfo, c.changes);
     WriteDocuments(out, c.documents);
     for (const ContactBody& b : c.body) {
-        out.WriteText(b.materialNumber);
+        out.WriteText(b.materialNumber.substr(0, kMaterialNumberLength));
         out.WriteText(Stored(nf, b.Rm));
         out.WriteText(Stored(nf, b.Re));
     }
-    for (const ContactBody& b : c.body) out.WriteText(b.materialName);
+    for (const ContactBody& b : c.body)
+        out.WriteText(b.materialName.substr(0, kMaterialNameLength));
 }
 
 int ReadProjectLines(LineReader& reader, ContactCase& c) {

@@ -58,28 +58,31 @@ void WriteChangeLog(LineWriter& out, const NumberFormat& nf, const DrawingInfo& 
     out.WriteText(kSectionRule);
     for (int i = 0; i < log.count; ++i) {
         const ChangeEntry& e = log.entries[static_cast<std::size_t>(i)];
-        out.WriteText(e.designation);
-        out.WriteText(e.date);
-        out.WriteText(e.editor);
+        out.WriteText(e.designation.substr(0, kChangeDesignationLength));
+        out.WriteText(e.date.substr(0, kChangeDateLength));
+        out.WriteText(e.editor.substr(0, kChangeEditorLength));
         out.WriteText(DescriptionToLine(e.description));
         out.WriteText(kEntryRule);
     }
     std::string signOff;
     for (int row = kChecked; row <= kReleased; ++row) {
-        signOff += Field(info.signOff[static_cast<std::size_t>(row)].date);
-        signOff += Field(info.signOff[static_cast<std::size_t>(row)].name);
+        signOff +=
+            Field(info.signOff[static_cast<std::size_t>(row)].date.substr(0, kSignOffLength));
+        signOff +=
+            Field(info.signOff[static_cast<std::size_t>(row)].name.substr(0, kSignOffLength));
     }
     signOff += Field(IntToText(info.placementCount)) + Field("");
     out.WriteText(signOff);
-    out.WriteText(info.signOff[kDrawnBy].date);
-    out.WriteText(info.replaces);
-    out.WriteText(info.replacedBy);
-    out.WriteText(info.signOff[kDrawnBy].name);
+    out.WriteText(info.signOff[kDrawnBy].date.substr(0, kSignOffLength));
+    out.WriteText(info.replaces.substr(0, kReplaceLength));
+    out.WriteText(info.replacedBy.substr(0, kReplaceLength));
+    out.WriteText(info.signOff[kDrawnBy].name.substr(0, kSignOffLength));
     for (int i = 0; i < info.placementCount; ++i) {
         const TextPlacement& p = info.placements[static_cast<std::size_t>(i)];
         // The text keeps its bars: it is whatever stands between the numbers and the last "||".
         out.WriteText(Field(FormatValue(nf, p.x)) + Field(FormatValue(nf, p.y)) +
-                      Field(FormatValue(nf, p.h)) + Field(FormatValue(nf, p.phi)) + p.text + "||");
+                      Field(FormatValue(nf, p.h)) + Field(FormatValue(nf, p.phi)) +
+                      p.text.substr(0, kPlacementTextLength) + "||");
     }
 }
 
@@ -148,8 +151,8 @@ void WriteDocuments(LineWriter& out, const std::array<DocumentSlot, kDocumentSlo
     out.WriteInt(kDocumentSlots);
     out.WriteText(kSectionRule);
     for (const DocumentSlot& s : slots) {
-        out.WriteText(s.program);
-        out.WriteText(s.file);
+        out.WriteText(s.program.substr(0, kDocumentTextLength));
+        out.WriteText(s.file.substr(0, kDocumentTextLength));
         out.WriteText(kEntryRule);
     }
 }
