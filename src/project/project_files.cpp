@@ -1,0 +1,176 @@
+#include "project/project_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "project/project_file_format.h"
+#include "shell/program.h"
+#include "util/io_error.h"
+#include "util/line_file.h"
+#include "util/number_text.h"
+#include "util/safe_file.h"
+#include "util/text.h"
+
+namespace zel3 {
+
+namespace {
+
+// Error boxes for file names, which are shown as they are (UTF-8).
+void FileError(UiState& ui, const std::string& text) {
+    if (ui.showErrors) ui.platform.MessageBox(BoxKind::Error, "Fehler : ", text);
+    ui.errorFlag = true;
+}
+
+bool Readable(UiState& ui, const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    const bool ok = fd >= 0 && ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    if (fd >= 0) ::close(fd);
+    if (!ok) FileError(ui, "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
+    return ok;
+}
+
+// Asks before overwriting (unless the name holds "aktuell") and tries the name out by
+// creating the file once.
+bool NewFileAllowed(UiState& ui, const std::string& path, bool askOverwrite) {
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
+        const YesNoCancel a =
+            ui.platform.Question(ui.programTitle, path +
+                                                      " existiert bereits.   \xC3\xBC"
+                                                      "berschreiben ?");
+        if (a != YesNoCancel::Yes) {
+            ui.errorFlag = true;
+            return false;
+        }
+    }
+    if (exists) return true;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        FileError(ui, "Ung\xC3\xBCltiger Dateiname \"" + path + "\" !");
+        return false;
+    }
+    ::close(fd);
+    ::unlink(path.c_str());
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return "";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    return name;
+}
+
+// Archive mode keeps a project opened from the command line from being replaced.
+bool ArchiveRuleAllows(Program& p, const std::string& name) {
+    if (!p.run.StartedWithFile) return true;
+    if (!p.settings.archiveMode) {
+        p.run.StartedWithFile = false;
+        return true;
+    }
+    if (name == "aktuell") {
+        p.ui.platform.MessageBox(
+            BoxKind::Error, "Fehler : ",
+            "File- und User- Befehle sind im Archivierungsmodus nicht m\xC3\xB6glich.");
+        p.ui.errorFlag = true;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ProjectFilePath(const std::string& folder, const std::string& name,
+                            const std::string& extension) {
+    if (name.find('.') != std::string::npos) return name;
+    const std::string file = name + "." + extension;
+    return folder.empty() ? file : WithBackslash(folder) + file;
+}
+
+void SaveProject(Program& p, const std::string& name) {
+    UiState& ui = p.ui;
+    if (!ArchiveRuleAllows(p, name)) return;
+    const std::string& ext = p.identity.ProjectExt;
+    std::string path;
+    if (!name.empty()) {
+        path = ProjectFilePath(p.run.ProjectDir, name, ext);
+        // A plain save replaces its own file without asking; a new name is tried out first.
+        if (!NewFileAllowed(ui, path, false)) return;
+    } else {
+        std::string chosen;
+        if (!p.platform().SaveFileDialog(p.run.ProjectDir, "*." + ext + "|*." + ext,
+                                         p.run.ProjectName, chosen)) {
+            ui.errorFlag = true;
+            return;
+        }
+        p.run.ProjectDir = FolderOf(chosen);
+        const std::string base = BaseNameOf(chosen);
+        path = ProjectFilePath(p.run.ProjectDir, base, ext);
+        if (!NewFileAllowed(ui, path, true)) return;
+        p.run.ProjectName = base;
+    }
+
+    LineWriter out;
+    const ProjectBanner banner{p.identity.ProgramTitle, p.identity.VersionText,
+                               p.identity.ProductName};
+    WriteProjectLines(out, p.settings.number, banner, p.contactCase);
+    try {
+        WriteFileReplacing(path, out.content());
+    } catch (const IoError&) {
+        ui.errorFlag = true;
+        throw;
+    }
+    ui.errorFlag = false;
+}
+
+void LoadProject(Program& p, const std::string& name) {
+    UiState& ui = p.ui;
+    if (!ArchiveRuleAllows(p, name)) return;
+    const std::string& ext = p.identity.ProjectExt;
+    std::string path;
+    bool nameFromBase = false;
+    if (name.empty()) {
+        std::string chosen;
+        if (!p.platform().OpenFileDialog(p.run.ProjectDir, "*." + ext, chosen)) {
+            ui.errorFlag = true;
+            return;
+        }
+        p.run.ProjectDir = FolderOf(chosen);
+        p.run.ProjectName = BaseNameOf(chosen);
+        path = ProjectFilePath(p.run.ProjectDir, p.run.ProjectName, ext);
+        nameFromBase = true;
+    } else if (name.find('.') == std::string::npos) {
+        p.run.ProjectName = name;
+        path = ProjectFilePath(p.run.ProjectDir, name, ext);
+        nameFromBase = true;
+    } else {
+        path = name;
+    }
+    if (!Readable(ui, path)) {
+        if (nameFromBase) p.run.ProjectName.clear();
+        return;
+    }
+    p.platform().StatusText("Datei " + path + " wird eingelesen");
+
+    bool readFailed = false;
+    LineReader in = LineReader::FromFile(path, readFailed);
+    ContactCase loaded;
+    int badLine = 1;
+    if (in.isOpen() && !readFailed) badLine = ReadProjectLines(in, loaded);
+    p.contactCase = std::move(loaded);
+    if (badLine != 0) {
+        FileError(ui, "Datei " + path + " ist fehlerhaft (Zeile " + IntToText(badLine) + ") !");
+    }
+}
+
+}  // namespace zel3
