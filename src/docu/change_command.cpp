@@ -1,0 +1,185 @@
+#include "docu/change_command.h"
+
+#include <sstream>
+#include <vector>
+
+#include "docu/change_log_lines.h"
+#include "shell/program.h"
+#include "util/codepage.h"
+#include "util/date_text.h"
+#include "util/number_text.h"
+#include "util/text.h"
+
+namespace zel3 {
+
+namespace {
+
+// Texts in code page 850.
+const std::string kChangeTitle = "\x8Enderung";     // "Änderung"
+const std::string kChangesTitle = "\x8Enderungen";  // "Änderungen"
+const std::string kReplaces = "Ersatz f\x81r";      // "Ersatz für"
+const std::string kReplacedBy = "Ersetzt durch";
+
+// The generic dialogs take and give display texts; the case keeps code page 850.
+bool AskText(UiState& ui, const std::string& title, std::size_t limit, std::string& value) {
+    std::string answer = OemToDisplay(ui.text, value);
+    if (!ui.platform.TextDialog(OemToDisplay(ui.text, title), static_cast<int>(limit), answer)) {
+        ui.errorFlag = true;
+        return false;
+    }
+    value = DisplayToOem(answer);
+    return true;
+}
+
+bool AskField(UiState& ui, const std::string& title, std::size_t limit, std::string& value) {
+    if (!AskText(ui, title, limit, value)) return false;
+    value = value.substr(0, limit);
+    return true;
+}
+
+// x, y, h and phi of a placement on one line, separated by blanks or ";".
+bool AskPlacementNumbers(UiState& ui, const std::string& title, const NumberFormat& nf,
+                         TextPlacement& t) {
+    std::string line = FormatValue(nf, t.x) + "  " + FormatValue(nf, t.y) + "  " +
+                       FormatValue(nf, t.h) + "  " + FormatValue(nf, t.phi);
+    if (!AskText(ui, title, 60, line)) return false;
+    std::istringstream words(ReplaceChar(line, ';', ' '));
+    std::string word;
+    double* fields[4] = {&t.x, &t.y, &t.h, &t.phi};
+    for (double* f : fields) *f = words >> word ? TextToFloat(word) : 0.0;
+    return true;
+}
+
+// Shown in the text screen; printing goes the same way until the report writer takes it.
+void ShowLog(Program& p) {
+    std::vector<std::string> lines =
+        ChangeLogLines(p.contactCase, p.settings.changeIndexStyle,
+                       p.identity.ProgramTitle + " V" + p.identity.VersionText);
+    for (std::string& l : lines) l = OemToUtf8(l);
+    p.platform().ShowTextScreen(OemToUtf8(kChangesTitle), lines);
+}
+
+}  // namespace
+
+void EditChange(UiState& ui, ChangeEntry& entry, int number) {
+    ui.helpNumber = 3000;
+    ChangeEntry e = entry;
+    const std::string head = kChangeTitle + " " + IntToText(number) + ": ";
+    if (!AskField(ui, head + "\x8Enderungstext", kChangeDesignationLength, e.designation) ||
+        !AskField(ui, head + "Datum", kChangeDateLength, e.date) ||
+        !AskField(ui, head + "Bearbeiter", kChangeEditorLength, e.editor)) {
+        return;
+    }
+    if (!AskText(ui, head + "Beschreibung", 255, e.description)) return;
+    entry = std::move(e);
+    ui.errorFlag = false;
+}
+
+void EditDrawingInfo(UiState& ui, DrawingInfo& info, const std::string& releaseText) {
+    ui.helpNumber = 3010;
+    DrawingInfo d = info;
+    if (!AskField(ui, kReplaces, kReplaceLength, d.replaces) ||
+        !AskField(ui, kReplacedBy, kReplaceLength, d.replacedBy)) {
+        return;
+    }
+    const std::string rows[4] = {"Bearb.", "Gepr.", "Norm", releaseText};
+    for (int r = 0; r < 4; ++r) {
+        SignOff& s = d.signOff[static_cast<std::size_t>(r)];
+        if (!AskField(ui, rows[r] + ": Datum", kSignOffLength, s.date) ||
+            !AskField(ui, rows[r] + ": Name", kSignOffLength, s.name)) {
+            return;
+        }
+    }
+    // Row i is taken; reading stops at a row whose text is empty, so one row is always kept.
+    int count = 0;
+    for (int i = 1; i <= kMaxPlacements; ++i) {
+        TextPlacement& t = d.placements[static_cast<std::size_t>(i - 1)];
+        if (i > 1) {
+            std::string text = i <= info.placementCount ? t.text : std::string();
+            if (!AskField(ui, "Text " + IntToText(i), kPlacementTextLength, text)) return;
+            if (Trim(text).empty()) break;
+            t.text = text;
+        } else if (!AskField(ui, "Text 1", kPlacementTextLength, t.text)) {
+            return;
+        }
+        if (!AskPlacementNumbers(ui, "Text " + IntToText(i) + ": x  y  h  phi", ui.number, t)) {
+            return;
+        }
+        count = i;
+    }
+    d.placementCount = count;
+    info = std::move(d);
+    ui.errorFlag = false;
+}
+
+void ChangeCommand(Program& p, int code) {
+    UiState& ui = p.ui;
+    ChangeLog& log = p.contactCase.changes;
+    if (code == kChangeAsk) {
+        const std::vector<std::string> options = {"neu",
+                                                  "\xC3\xA4ndern",
+                                                  "l\xC3\xB6schen",
+                                                  "anzeigen",
+                                                  "Ausdruck",
+                                                  "Zeichnungsinfo",
+                                                  "zur\xC3\xBC"
+                                                  "ck..."};
+        ui.helpNumber = 2600;
+        int selected = 1;
+        if (!ui.platform.RadioDialog(OemToUtf8(kChangesTitle), options, selected)) {
+            ui.errorFlag = true;
+            return;
+        }
+        if (selected < 1 || selected >= 7) return;
+        code = selected;
+    }
+    switch (code) {
+        case kChangeNew: {
+            if (log.count >= kMaxChanges) {
+                if (ui.showErrors) {
+                    ui.platform.MessageBox(
+                        BoxKind::Error, "Fehler : ",
+                        OemToUtf8("Max. \x8Enderungen = " + IntToText(kMaxChanges) + " !"));
+                }
+                ui.errorFlag = true;
+                return;
+            }
+            ChangeEntry& entry = log.entries[static_cast<std::size_t>(log.count)];
+            const ChangeEntry before = entry;
+            entry.date = TodayText(p.settings.number);
+            EditChange(ui, entry, log.count + 1);
+            // A cancelled new change leaves no entry behind.
+            if (ui.errorFlag) {
+                entry = before;
+                return;
+            }
+            ++log.count;
+            ShowLog(p);
+            break;
+        }
+        case kChangeModify:
+            if (log.count > 0) {
+                EditChange(ui, log.entries[static_cast<std::size_t>(log.count - 1)], log.count);
+                if (ui.errorFlag) return;
+            }
+            ShowLog(p);
+            break;
+        case kChangeDelete:
+            if (log.count > 0) --log.count;
+            ShowLog(p);
+            break;
+        case kChangeShow:
+            ShowLog(p);
+            break;
+        case kChangePrint:
+            ShowLog(p);
+            break;
+        case kChangeDrawingInfo:
+            EditDrawingInfo(ui, p.contactCase.drawingInfo, p.settings.releaseText);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace zel3
