@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "graphics/help_text.h"
+#include "util/date_text.h"
 
 namespace zel3 {
 
@@ -11,6 +12,8 @@ Program::Program(std::unique_ptr<Platform> platform)
     : ui(*platform, settings.number, settings.text), platform_(std::move(platform)) {
     ui.programTitle = identity.ProgramTitle;
     InstallHelpHandler(*this);
+    // The sign-off dates of a fresh case are today's.
+    InitDrawingInfo(contactCase.drawingInfo, TodayText(settings.number));
 }
 
 bool Program::NoGui() const {

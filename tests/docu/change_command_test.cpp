@@ -132,3 +132,19 @@ TEST(ChangeLogLines, EntriesByIndexStyleWithTheDescriptionOnOneLine) {
 
 }  // namespace
 }  // namespace zel3
+
+namespace zel3 {
+namespace {
+
+TEST(DrawingInfoDefaults, AFreshProgramDatesTheSignOffToday) {
+    Program p(std::make_unique<test::ScriptedPlatform>());
+    const DrawingInfo& d = p.contactCase.drawingInfo;
+    EXPECT_EQ(d.signOff[kDrawnBy].date.size(), 10u);
+    EXPECT_EQ(d.signOff[kChecked].date, d.signOff[kDrawnBy].date);
+    EXPECT_EQ(d.signOff[kStandards].date, d.signOff[kDrawnBy].date);
+    EXPECT_EQ(d.signOff[kReleased].date, "");
+    EXPECT_EQ(d.placementCount, 0);
+}
+
+}  // namespace
+}  // namespace zel3
