@@ -392,4 +392,15 @@ void GraphicsEngine::FormPaint(Canvas& screen, const PrintPage* page) {
     DisplayListReplay(*this, screen, page).Run();
 }
 
+void GraphicsEngine::PrintPicture(Canvas& screen, const PrintPage& page, bool fit) {
+    if (fit) {
+        RestoreLimit();
+        ResetZoom();
+        ReSetWindow();
+        ClearViewPort();
+    }
+    FormPaint(screen);
+    FormPaint(screen, &page);
+}
+
 }  // namespace zel3

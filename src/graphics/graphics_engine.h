@@ -93,6 +93,9 @@ class GraphicsEngine {
     // Replays the display list onto the screen canvas; with a page, the print pass: drawing
     // records go to both, text to the page only, pauses are skipped.
     void FormPaint(Canvas& screen, const PrintPage* page = nullptr);
+    // Puts the picture on a printer page whose document the caller has begun: with fit the
+    // whole world window is shown first; then one screen replay and the print pass.
+    void PrintPicture(Canvas& screen, const PrintPage& page, bool fit);
 
     WorldMapping mapping;
     DisplayList list;

@@ -184,5 +184,19 @@ TEST_F(ReplayTest, CirclesStayRoundWithKeptAspect) {
     }
 }
 
+TEST_F(ReplayTest, PrintingWithFitShowsTheWholePicture) {
+    g().SaveLimit();
+    g().line(0, 0, 639, 479);
+    g().processKey(107);
+    g().processKey(107);
+    test::RecordingCanvas screen, page;
+    PrintPage p{page, 2100, 2970};
+    g().PrintPicture(screen, p, true);
+    ASSERT_EQ(screen.calls.size(), 2u);  // once before and once during the print pass
+    EXPECT_EQ(screen.calls[0], "line 0,479 639,0 pen rgb(0,0,128) solid w1");  // unzoomed
+    ASSERT_EQ(page.calls.size(), 1u);
+    EXPECT_EQ(page.calls[0].substr(0, 20), "line 0,2970 2100,0 p");
+}
+
 }  // namespace
 }  // namespace zel3

@@ -67,7 +67,9 @@ TEST(HelpIndex, BrowserLinesAndFileNames) {
     EXPECT_EQ(lines[1], "abcdefgh: lang");
     EXPECT_EQ(lines[2], "-----  Erweitern  -----");
     EXPECT_EQ(lines[3], "-----  L\x94schen  -----");
-    EXPECT_EQ(lines[4], "-----  \x8E" "ndern  ------");
+    EXPECT_EQ(lines[4],
+              "-----  \x8E"
+              "ndern  ------");
     EXPECT_EQ(lines[5], "-----  Einf\x81gen ------");
     EXPECT_EQ(lines[6], "-----  HP-GL/2 drucken/plotten  ------");
     EXPECT_EQ(HelpPictureFileOfLine("Kr AFT  : Kraft"), "kraft");
