@@ -6,6 +6,7 @@
 #include "cad/block_file_reader.h"
 #include "cad/cad_layers.h"
 #include "cad/dxf_writer.h"
+#include "cad/iges_writer.h"
 #include "graphics/graphics_engine.h"
 #include "shell/program.h"
 #include "util/codepage.h"
@@ -106,7 +107,7 @@ void CadDriver::CadOpen(int kind) {
         ui_.errorFlag = true;
         return;
     }
-    if (kind == kCadIges || kind == kCadPlot) {
+    if (kind == kCadPlot) {
         // These writers are not part of this build yet.
         Error(std::string("Ausgabe nicht verfügbar: ") + kKindTexts[kind - 1]);
         ui_.errorFlag = true;
@@ -115,7 +116,8 @@ void CadDriver::CadOpen(int kind) {
     state_.kind = kind;
     program_.cadKind = kind;
 
-    if (kind == kCadDxf || kind == kCadTxt) {
+    iges_.reset();
+    if (kind == kCadDxf || kind == kCadIges || kind == kCadTxt) {
         const std::string ext = Extension(kind);
         std::string name;
         if (program_.run.CadBatch) {
@@ -135,6 +137,10 @@ void CadDriver::CadOpen(int kind) {
         if (!HasExtension(name)) name += "." + ext;
         state_.fileName = name;
         if (!channel_.Create(name)) throw IoError(name, errno);
+        if (kind == kCadIges) {
+            iges_ = std::make_unique<IgesWriter>(channel_, state_, settings_);
+            iges_->OpenScratch(settings_.folders.TempDir);
+        }
     } else {
         graphics_.Clear();
         ui_.platform.SetBusy(true);
@@ -150,6 +156,10 @@ void CadDriver::CadClose() {
                 DxfWriter(channel_, state_, settings_).EndOfFile();
                 channel_.Close();
             }
+            break;
+        case kCadIges:
+            if (iges_ && channel_.IsOpen()) iges_->Finish();
+            iges_.reset();
             break;
         case kCadScreen: {
             graphics_.ClearViewPort();
@@ -184,6 +194,8 @@ void CadDriver::CadExtents(double xmin, double ymin, double xmax, double ymax) {
     e = {xmin, ymin, xmax, ymax, xmax - xmin, ymax - ymin};
     if (Dxf()) {
         DxfWriter(channel_, state_, settings_).Header(xmin, ymin, xmax, ymax);
+    } else if (Iges()) {
+        IgesStart(xmax > ymax ? xmax : ymax);
     } else if (state_.kind == kCadScreen) {
         graphics_.Header(xmin, ymin, xmax, ymax);
     } else if (state_.kind == kCadTxt) {
@@ -194,6 +206,22 @@ void CadDriver::CadExtents(double xmin, double ymin, double xmax, double ymax) {
         CadRectangle(xmin, ymin, xmax, ymax);
     }
     if (state_.kind == kCadScreen) Footer();
+}
+
+void CadDriver::IgesStart(double maxCoordinate) {
+    std::string base = state_.fileName;
+    const size_t slash = base.find_last_of('/');
+    if (slash != std::string::npos) base.erase(0, slash + 1);
+    const size_t dot = base.find_last_of('.');
+    if (dot != std::string::npos) base.erase(dot);
+    std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    IgesHeader h;
+    h.productName = program_.identity.ProductName;
+    h.versionText = program_.identity.VersionText;
+    h.date = TwoDigits(tm.tm_year % 100) + TwoDigits(tm.tm_mon + 1) + TwoDigits(tm.tm_mday);
+    iges_->Start(base, maxCoordinate, h);
 }
 
 void CadDriver::Footer() {
@@ -238,6 +266,8 @@ void CadDriver::CadBlock(const std::string& name) {
     if (ui_.errorFlag) return;
     if (state_.kind == kCadDxf || state_.kind == kCadPlot) {
         DxfWriter(channel_, state_, settings_).Block(name);
+    } else if (Iges()) {
+        iges_->BeginDefinition(name);
     } else if (state_.kind == kCadScreen) {
         if (!channel_.Create(BlockFileName(name))) ui_.errorFlag = true;
     } else if (state_.kind == kCadTxt) {
@@ -253,6 +283,8 @@ void CadDriver::CadEndBlock() {
     }
     if (state_.kind == kCadDxf || state_.kind == kCadPlot) {
         DxfWriter(channel_, state_, settings_).EndBlock();
+    } else if (Iges()) {
+        iges_->EndDefinition();
     } else if (state_.kind == kCadScreen) {
         if (channel_.IsOpen()) {
             DxfWriter(channel_, state_, settings_).EndOfFile();
@@ -302,6 +334,7 @@ void CadDriver::CadSetLayer(int layer) {
     layer = FoldCadLayer(layer);
     state_.layer = layer;
     state_.layerName = CadLayerName(settings_, layer);
+    if (Iges()) iges_->SetLayer(layer);
     if (!Screen()) return;
     graphics_.SetLineStyle(CadLayerScreenStyle(layer));
     if (layer <= 5 || layer >= 16) graphics_.SetColorAcad(CadLayerColor(settings_, layer));
@@ -325,6 +358,8 @@ void CadDriver::CadSetTextStyle(int font, double angle, double height, double wi
 void CadDriver::CadLine(double x1, double y1, double x2, double y2) {
     if (Dxf())
         DxfWriter(channel_, state_, settings_).Line(x1, y1, x2, y2);
+    else if (Iges())
+        iges_->Line(x1, y1, x2, y2);
     else if (Screen())
         graphics_.line(x1, y1, x2, y2);
     else if (state_.kind == kCadTxt)
@@ -334,6 +369,8 @@ void CadDriver::CadLine(double x1, double y1, double x2, double y2) {
 void CadDriver::CadCircle(double x, double y, double r) {
     if (Dxf())
         DxfWriter(channel_, state_, settings_).Circle(x, y, r);
+    else if (Iges())
+        iges_->Arc(x, y, x + r, y, x + r, y);
     else if (Screen())
         graphics_.circle(x, y, r);
     else if (state_.kind == kCadTxt)
@@ -344,6 +381,10 @@ void CadDriver::CadArc(double x, double y, double start, double end, double r) {
     if (r == 0) return;
     if (Dxf()) {
         DxfWriter(channel_, state_, settings_).Arc(x, y, start, end, r);
+    } else if (Iges()) {
+        const double s = start * kPi / 180, e = end * kPi / 180;
+        iges_->Arc(x, y, x + r * std::cos(s), y + r * std::sin(s), x + r * std::cos(e),
+                   y + r * std::sin(e));
     } else if (Screen()) {
         graphics_.Arc(x, y, start, end, r);
     } else if (state_.kind == kCadTxt) {
@@ -358,6 +399,8 @@ void CadDriver::CadTextOut(const std::string& text, double x, double y) {
     if (text.empty()) return;
     if (Dxf()) {
         DxfWriter(channel_, state_, settings_).Text(text, x, y);
+    } else if (Iges()) {
+        iges_->Text(text, x, y);
     } else if (Screen()) {
         graphics_.OutTextXY(x, y, OemToDisplay(settings_.text, text));
     } else if (state_.kind == kCadTxt) {
@@ -376,6 +419,8 @@ void CadDriver::CadSolid(double x1, double y1, double x2, double y2, double x3, 
                          double x4, double y4) {
     if (Dxf())
         DxfWriter(channel_, state_, settings_).Solid(x1, y1, x2, y2, x3, y3, x4, y4);
+    else if (Iges())
+        iges_->Solid(x1, y1, x2, y2, x3, y3, x4, y4);
     else if (Screen())
         graphics_.Solid(x1, y1, x2, y2, x4, y4, x3, y3);
     else if (state_.kind == kCadTxt)
@@ -408,6 +453,9 @@ void CadDriver::CadInsert(const std::string& name, double x, double y, double an
                           double ys) {
     if (Dxf()) {
         DxfWriter(channel_, state_, settings_).Insert(name, x, y, angle, xs, ys);
+    } else if (Iges()) {
+        if (!iges_->Instance(name, x, y, angle))
+            program_.messages.AddMessage("Blockname " + name + " not found !");
     } else if (Screen()) {
         transform_ = Transform{};
         level_ = 0;

@@ -8,6 +8,7 @@
 // CadEndSection; CadClose. A writer's I/O failure throws IoError.
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 #include "cad/cad_channel.h"
@@ -16,6 +17,7 @@
 namespace zel3 {
 
 class BlockFileReader;
+class IgesWriter;
 class Program;
 class GraphicsEngine;
 struct Settings;
@@ -72,6 +74,7 @@ class CadDriver {
         double ox = 0, oy = 0, angle = 0, sx = 1, sy = 1;
     };
     bool Dxf() const;
+    bool Iges() const { return state_.kind == kCadIges && iges_ != nullptr; }
     bool Screen() const;
     std::string TxtNumber(double x) const;
     void Txt(const std::string& keyword, std::initializer_list<double> values);
@@ -84,6 +87,7 @@ class CadDriver {
     std::string BlockFileName(const std::string& name) const;
     void InsertLogos();
     void Footer();
+    void IgesStart(double maxCoordinate);
 
     Program& program_;
     const Settings& settings_;
@@ -91,6 +95,7 @@ class CadDriver {
     GraphicsEngine& graphics_;
     CadOutputState state_;
     CadChannel channel_;  // the output file, or the block file being written
+    std::unique_ptr<IgesWriter> iges_;
     std::string blockFileName_;
     Transform transform_;
     int level_ = 0;
