@@ -214,13 +214,11 @@ void CadDriver::IgesStart(double maxCoordinate) {
     if (slash != std::string::npos) base.erase(0, slash + 1);
     const size_t dot = base.find_last_of('.');
     if (dot != std::string::npos) base.erase(dot);
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
+    const LocalDateTime now = Now();
     IgesHeader h;
     h.productName = program_.identity.ProductName;
     h.versionText = program_.identity.VersionText;
-    h.date = TwoDigits(tm.tm_year % 100) + TwoDigits(tm.tm_mon + 1) + TwoDigits(tm.tm_mday);
+    h.date = ZeroPad(now.year % 100, 2) + ZeroPad(now.month, 2) + ZeroPad(now.day, 2);
     iges_->Start(base, maxCoordinate, h);
 }
 

@@ -187,7 +187,7 @@ TEST_F(CadTest, KindQuestionPreselectsTheLastKind) {
 }
 
 TEST_F(CadTest, UnavailableKindsAreRefused) {
-    for (int kind : {2, 4, 9}) {
+    for (int kind : {4, 9}) {
         program->ui.errorFlag = false;
         CadDriver cad(*program);
         cad.CadOpen(kind);
