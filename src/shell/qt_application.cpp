@@ -20,6 +20,7 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
 
     MainWindow window(program);
     qtPlatform->SetMainWindow(&window);
+    qtPlatform->SetSettings(&program.settings);
     window.show();
     return app.exec();
 }

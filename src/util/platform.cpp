@@ -55,4 +55,11 @@ void Platform::PauseMs(int ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+bool Platform::MessageDescription(const std::string& message, std::string& cause,
+                                  std::string& remedy, bool& changed) {
+    changed = false;
+    MessageBox(BoxKind::Plain, "Fehlermeldung", message + "\n" + cause + "\n" + remedy);
+    return true;
+}
+
 }  // namespace zel3

@@ -118,9 +118,18 @@ public:
         return false;
     }
 
+    // The description window of one finding: the message, its cause and its remedy, the
+    // latter two editable. False when closed without "OK"; changed tells whether the cause
+    // or the remedy was edited. The default shows the texts in a box.
+    virtual bool MessageDescription(const std::string& message, std::string& cause,
+                                    std::string& remedy, bool& changed);
+
     // Called by the help buttons of dialogs: picture false shows the help text of the
     // current help number, true its help picture. Set by the program once help exists.
     std::function<void(bool picture)> showHelp;
+    // What the help buttons of the generic dialog on screen do; set by the prompt that opens
+    // it, for as long as it is open (it falls back to showHelp and clears the error flag).
+    std::function<void(bool picture)> dialogHelp;
 };
 
 }  // namespace zel3

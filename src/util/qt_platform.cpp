@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QInputDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -14,28 +14,47 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QDialogButtonBox>
 
 #include "contact/drawing_names_dialog.h"
 #include "contact/geometry_dialog.h"
 #include "contact/material_dialog.h"
+#include "docu/list_choice_dialog.h"
+#include "docu/qt_dialog_frame.h"
+#include "docu/radio_choice_dialog.h"
+#include "docu/text_input_dialog.h"
+#include "docu/yes_no_dialog.h"
+#include "report/message_description_dialog.h"
 #include "util/command_line_words.h"
 
 namespace zel3 {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromUtf8(s.c_str(), static_cast<int>(s.size())); }
-std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+QString Q(const std::string& s) {
+    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
+}
+std::string S(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 }  // namespace
 
 void QtPlatform::MessageBox(BoxKind kind, const std::string& caption, const std::string& text) {
     QString title;
     QMessageBox::Icon icon = QMessageBox::Information;
     switch (kind) {
-        case BoxKind::Error: title = QStringLiteral("Fehler : "); icon = QMessageBox::Critical; break;
-        case BoxKind::Note: title = QStringLiteral("Meldung:"); break;
-        case BoxKind::Help: title = QStringLiteral("Hilfe"); break;
-        case BoxKind::Plain: title = Q(caption); icon = QMessageBox::NoIcon; break;
+        case BoxKind::Error:
+            title = QStringLiteral("Fehler : ");
+            icon = QMessageBox::Critical;
+            break;
+        case BoxKind::Note:
+            title = QStringLiteral("Meldung:");
+            break;
+        case BoxKind::Help:
+            title = QStringLiteral("Hilfe");
+            break;
+        case BoxKind::Plain:
+            title = Q(caption);
+            icon = QMessageBox::NoIcon;
+            break;
     }
     QMessageBox box(icon, title, Q(text), QMessageBox::Ok, mainWindow_);
     box.setWindowModality(Qt::ApplicationModal);
@@ -46,45 +65,86 @@ YesNoCancel QtPlatform::Question(const std::string& caption, const std::string& 
     QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mainWindow_);
     switch (box.exec()) {
-        case QMessageBox::Yes: return YesNoCancel::Yes;
-        case QMessageBox::No: return YesNoCancel::No;
-        default: return YesNoCancel::Cancel;
+        case QMessageBox::Yes:
+            return YesNoCancel::Yes;
+        case QMessageBox::No:
+            return YesNoCancel::No;
+        default:
+            return YesNoCancel::Cancel;
     }
 }
 
+void QtPlatform::FrameDialog(QDialog& dialog, bool centre, bool fixedSize) const {
+    DialogScales scales;
+    if (settings_) {
+        scales.inputWindowScale = settings_->inputWindowScale;
+        scales.contentScale = settings_->dialogContentScale;
+    }
+    ApplyDialogFrame(dialog, mainWindow_, scales, centre, fixedSize);
+}
+
+void QtPlatform::DialogHelp(bool picture) {
+    if (dialogHelp)
+        dialogHelp(picture);
+    else if (showHelp)
+        showHelp(picture);
+}
+
 bool QtPlatform::TextDialog(const std::string& prompt, int maxLength, std::string& answer) {
-    bool ok = false;
-    QString r = QInputDialog::getText(mainWindow_, QStringLiteral("Eingabe"), Q(prompt),
-                                      QLineEdit::Normal, Q(answer).left(maxLength), &ok);
-    if (ok) answer = S(r.left(maxLength));
-    return ok;
+    TextInputDialog dlg(
+        Q(prompt), maxLength, Q(answer), [this](bool p) { DialogHelp(p); }, mainWindow_);
+    FrameDialog(dlg, false, false);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    answer = S(dlg.text());
+    return true;
 }
 
 bool QtPlatform::YesNoDialog(const std::string& prompt, char& answer, bool& okPressed) {
-    QStringList items{QStringLiteral("Ja"), QStringLiteral("Nein")};
-    bool ok = false;
-    int preset = (answer == 'N' || answer == 'n') ? 1 : 0;
-    QString r = QInputDialog::getItem(mainWindow_, QStringLiteral("Eingabe"), Q(prompt), items,
-                                      preset, false, &ok);
-    okPressed = ok;
-    if (ok) answer = r == items[1] ? 'N' : 'J';
-    return ok;
+    zel3::YesNoDialog dlg(
+        Q(prompt), answer, [this](bool p) { DialogHelp(p); }, mainWindow_);
+    FrameDialog(dlg, true, true);
+    okPressed = false;
+    if (dlg.exec() != QDialog::Accepted) return false;
+    okPressed = dlg.okPressed();
+    answer = dlg.answer();
+    return true;
 }
 
 bool QtPlatform::RadioDialog(const std::string& prompt, const std::vector<std::string>& options,
                              int& selected) {
-    return ListDialog(prompt, options, selected);
+    QStringList items;
+    for (const auto& o : options) items << Q(o);
+    RadioChoiceDialog dlg(
+        Q(prompt), items, selected, [this](bool p) { DialogHelp(p); }, mainWindow_);
+    FrameDialog(dlg, true, true);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    if (dlg.selected() > 0) selected = dlg.selected();
+    return true;
 }
 
 bool QtPlatform::ListDialog(const std::string& prompt, const std::vector<std::string>& options,
                             int& selected) {
     QStringList items;
     for (const auto& o : options) items << Q(o);
-    bool ok = false;
-    QString r = QInputDialog::getItem(mainWindow_, QStringLiteral("Auswahl"), Q(prompt), items,
-                                      qBound(0, selected - 1, int(items.size()) - 1), false, &ok);
-    if (ok) selected = static_cast<int>(items.indexOf(r)) + 1;
-    return ok;
+    ListChoiceDialog dlg(
+        Q(prompt), items, selected, [this](bool p) { DialogHelp(p); }, mainWindow_);
+    FrameDialog(dlg, true, true);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    if (dlg.selected() > 0) selected = dlg.selected();
+    return true;
+}
+
+bool QtPlatform::MessageDescription(const std::string& message, std::string& cause,
+                                    std::string& remedy, bool& changed) {
+    MessageDescriptionDialog dlg(
+        Q(message), Q(cause), Q(remedy), [this](bool p) { DialogHelp(p); }, mainWindow_);
+    FrameDialog(dlg, true, false);
+    changed = false;
+    if (dlg.exec() != QDialog::Accepted) return false;
+    changed = dlg.changed();
+    cause = S(dlg.cause());
+    remedy = S(dlg.remedy());
+    return true;
 }
 
 bool QtPlatform::OpenFileDialog(const std::string& startDir, const std::string& pattern,
@@ -108,10 +168,14 @@ bool QtPlatform::SaveFileDialog(const std::string& startDir, const std::string& 
 }
 
 bool QtPlatform::FolderDialog(const std::string& start, std::string& folder) {
-    QString r = QFileDialog::getExistingDirectory(mainWindow_, QStringLiteral("Select Directory"),
-                                                  Q(start));
-    if (r.isEmpty()) return false;
-    folder = S(r);
+    QFileDialog dlg(mainWindow_, QStringLiteral("Select Directory"), Q(start));
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setLabelText(QFileDialog::Accept, QStringLiteral("OK"));
+    dlg.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    folder = S(dlg.selectedFiles().constFirst());
     return true;
 }
 
@@ -157,10 +221,13 @@ void QtPlatform::SetBusy(bool busy) {
 }
 
 void QtPlatform::StatusText(const std::string& text) {
-    if (auto* mw = qobject_cast<QMainWindow*>(mainWindow_.data())) mw->statusBar()->showMessage(Q(text));
+    if (auto* mw = qobject_cast<QMainWindow*>(mainWindow_.data()))
+        mw->statusBar()->showMessage(Q(text));
 }
 
-void QtPlatform::Beep() { QApplication::beep(); }
+void QtPlatform::Beep() {
+    QApplication::beep();
+}
 
 ScreenInfo QtPlatform::Screen() const {
     ScreenInfo info;
@@ -187,7 +254,9 @@ WindowFrame QtPlatform::GraphicsWindow() const {
     return f;
 }
 
-void QtPlatform::ProcessEvents() { QApplication::processEvents(); }
+void QtPlatform::ProcessEvents() {
+    QApplication::processEvents();
+}
 
 void QtPlatform::SetClipboardText(const std::string& text) {
     QApplication::clipboard()->setText(Q(text));

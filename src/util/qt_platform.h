@@ -4,7 +4,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "config/settings.h"
 #include "util/platform.h"
+
+class QDialog;
 
 namespace zel3 {
 
@@ -14,6 +17,11 @@ public:
     // The graphics window: dialogs are centred over it and owned by it.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
     QWidget* MainWindow() const { return mainWindow_; }
+    // The settings that scale dialogs; read each time a dialog opens.
+    void SetSettings(const Settings* settings) { settings_ = settings; }
+    // Gives a dialog of the program its frame: scaled, in the owner's font and, with centre,
+    // centred over the graphics window. Every dialog calls this before it is shown.
+    void FrameDialog(QDialog& dialog, bool centre, bool fixedSize) const;
 
     void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override;
     YesNoCancel Question(const std::string& caption, const std::string& text) override;
@@ -28,6 +36,8 @@ public:
     bool SaveFileDialog(const std::string& startDir, const std::string& pattern,
                         const std::string& suggestedName, std::string& path) override;
     bool FolderDialog(const std::string& start, std::string& folder) override;
+    bool MessageDescription(const std::string& message, std::string& cause, std::string& remedy,
+                            bool& changed) override;
     bool StartProgram(const std::string& commandLine) override;
     bool OpenUrl(const std::string& url) override;
     void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) override;
@@ -46,7 +56,10 @@ public:
     void SetDialogTitle(const std::string& title) { dialogTitle_ = title; }
 
 private:
+    void DialogHelp(bool picture);
+
     QPointer<QWidget> mainWindow_;
+    const Settings* settings_ = nullptr;
     int busyDepth_ = 0;
     std::string dialogTitle_ = "ZEL3  Hertz'sche Pressung";
 };

@@ -23,11 +23,27 @@ struct DialogAnswer {
     int choice = 0;
     char yesNo = 'J';
     bool okButton = true;  // yes/no dialog: OK pressed (false: closed with Enter)
+    int help = 0;          // 1 or 2: "&Hilfetext" or "Hilfe&bild" clicked before the next answer
 
     static DialogAnswer Cancel() { DialogAnswer a; a.ok = false; return a; }
     static DialogAnswer Text(std::string t) { DialogAnswer a; a.text = std::move(t); return a; }
     static DialogAnswer Choice(int c) { DialogAnswer a; a.choice = c; return a; }
     static DialogAnswer YesNo(char c) { DialogAnswer a; a.yesNo = c; return a; }
+    static DialogAnswer Help(bool picture) { DialogAnswer a; a.help = picture ? 2 : 1; return a; }
+};
+
+// The user's doing in the description window of a finding.
+struct DescriptionAnswer {
+    bool ok = true;
+    bool changed = false;
+    std::string cause;
+    std::string remedy;
+};
+
+struct ShownDescription {
+    std::string message;
+    std::string cause;
+    std::string remedy;
 };
 
 struct DialogRequest {
@@ -42,11 +58,13 @@ class ScriptedPlatform : public Platform {
 public:
     std::deque<YesNoCancel> questionAnswers;
     std::deque<DialogAnswer> dialogAnswers;
+    std::deque<DescriptionAnswer> descriptionAnswers;  // empty: closed with OK, unchanged
 
     std::vector<ShownMessage> messages;
     std::vector<std::string> questions;
     std::vector<DialogRequest> requests;
     std::vector<std::string> startedPrograms;
+    std::vector<ShownDescription> descriptions;
     int beeps = 0;
     int repaintRequests = 0;
     std::vector<int> pauses;                // pause records of screen replays, in ms
@@ -57,6 +75,7 @@ public:
     std::vector<std::string> limitRequests;  // captions of the limits dialogs shown
     ScreenInfo screen;     // what Screen() reports
     WindowFrame graphics;  // what GraphicsWindow() reports
+    int busy = 0;  // busy cursor depth
 
     bool DiagramLimitsDialog(const std::string& title, const std::string&, const std::string&,
                              const AxisLimits&, AxisLimits& entered) override {
@@ -135,6 +154,22 @@ public:
     }
     ScreenInfo Screen() const override { return screen; }
     WindowFrame GraphicsWindow() const override { return graphics; }
+    void SetBusy(bool on) override { busy += on ? 1 : -1; }
+    bool MessageDescription(const std::string& message, std::string& cause, std::string& remedy,
+                            bool& changed) override {
+        descriptions.push_back({message, cause, remedy});
+        changed = false;
+        if (descriptionAnswers.empty()) return true;
+        DescriptionAnswer a = descriptionAnswers.front();
+        descriptionAnswers.pop_front();
+        if (!a.ok) return false;
+        changed = a.changed;
+        if (a.changed) {
+            cause = a.cause;
+            remedy = a.remedy;
+        }
+        return true;
+    }
 
     // Texts of every message box shown, in order.
     std::vector<std::string> Texts() const {
@@ -145,6 +180,12 @@ public:
 
 private:
     DialogAnswer next() {
+        // Help clicks happen while the dialog is open, before it is answered.
+        while (!dialogAnswers.empty() && dialogAnswers.front().help != 0) {
+            const bool picture = dialogAnswers.front().help == 2;
+            dialogAnswers.pop_front();
+            if (dialogHelp) dialogHelp(picture);
+        }
         if (dialogAnswers.empty()) return DialogAnswer::Cancel();
         DialogAnswer a = dialogAnswers.front();
         dialogAnswers.pop_front();
