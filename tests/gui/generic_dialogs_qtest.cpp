@@ -24,7 +24,7 @@ const QStringList kThree{"eins", "zwei", "drei"};
 
 class GenericDialogsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void textDialogRefusesCharactersBeyondItsMaximum() {
         TextInputDialog d("Name", 8, "", {});
         d.show();
@@ -134,6 +134,7 @@ private slots:
         e.show();
         auto* l = e.findChild<QListWidget*>("ListBox1");
         const QRect r = l->visualItemRect(l->item(1));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(e.result(), int(QDialog::Accepted));
         QCOMPARE(e.selected(), 2);

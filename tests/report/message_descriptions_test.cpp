@@ -22,7 +22,7 @@ std::string ReadAll(const fs::path& p) {
 }
 
 class DescriptionFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("zel3_err_" + std::to_string(::getpid()) + "_" +
@@ -51,7 +51,8 @@ TEST(ShippedDescriptions, EveryFindingOfTheProgramHasCauseAndRemedy) {
         EXPECT_LT(d.cause.size(), 255u) << m;
         EXPECT_LT(d.remedy.size(), 255u) << m;
     }
-    EXPECT_NE(MessageCause(kShipped, "Fatal  : E = 0 !"), MessageCause(kShipped, "Fatal  : F = 0 !"));
+    EXPECT_NE(MessageCause(kShipped, "Fatal  : E = 0 !"),
+              MessageCause(kShipped, "Fatal  : F = 0 !"));
     EXPECT_EQ(MessageCause(kShipped, "Fehler : pmax > pzul !"),
               MessageCause(kShipped, "Fehler : pmax > pHdyn1"));
 }
@@ -60,8 +61,11 @@ TEST(ShippedDescriptions, AreCodePage850WithCrLfLineEnds) {
     const std::string data = ReadAll(kShipped);
     ASSERT_FALSE(data.empty());
     ASSERT_EQ(data.substr(data.size() - 2), "\r\n");
-    for (size_t i = 0; i < data.size(); ++i)
-        if (data[i] == '\n') ASSERT_EQ(data[i - 1], '\r') << "at byte " << i;
+    for (size_t i = 0; i < data.size(); ++i) {
+        if (data[i] == '\n') {
+            ASSERT_EQ(data[i - 1], '\r') << "at byte " << i;
+        }
+    }
     EXPECT_NE(data.find("K\x94rper"), std::string::npos) << "umlauts as code page 850 bytes";
     EXPECT_EQ(data.find("\xC3"), std::string::npos) << "no UTF-8";
 }

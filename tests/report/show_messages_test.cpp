@@ -23,7 +23,7 @@ const char* const kFile =
     "Fehler : pmax > ...\r\nzu hoch f\x81r den Werkstoff\r\nweniger Kraft\r\n";
 
 class MessageWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("zel3_msgwin_" + std::to_string(::getpid()) + "_" +
