@@ -11,6 +11,7 @@
 #include "config/settings.h"
 #include "contact/contact_case.h"
 #include "contact/diagram_frame.h"
+#include "dbf/dbf_work_areas.h"
 #include "graphics/graphics_engine.h"
 #include "graphics/hpgl_interpreter.h"
 #include "graphics/plane_geometry.h"
@@ -52,6 +53,7 @@ class Program {
     Settings settings;
     UiState ui;
     MessageList messages;
+    DbfWorkAreas dbfTables;                  // open dBase tables (material database, print set-ups)
     DiagramState diagram;  // diagram frame and the axis limits entered last
     ContactCase contactCase;                 // the one case; CalculateCase fills messages from it
     GraphicsEngine graphics{ui, settings};  // the graphics window's display list and mapping
