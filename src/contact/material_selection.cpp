@@ -25,6 +25,8 @@ constexpr std::array<MaterialTableSpec, 3> kTables{{
 }};
 
 const char* const kBaseTitle = "Werkstoff-Basisdaten";
+// Help topics of the tables: this + 10 * table number.
+constexpr int kMaterialHelpBase = 9500;
 
 bool FileReadable(UiState& ui, const std::string& path) {
     DbfFile f;
@@ -66,7 +68,7 @@ int OpenMaterialTable(MaterialDatabase& db, int table) {
         db.tables.Close(area);
         return 0;
     }
-    db.ui.helpNumber = 9500 + 10 * table;
+    db.ui.helpNumber = kMaterialHelpBase + 10 * table;
     return area;
 }
 
@@ -94,7 +96,7 @@ void SelectMaterial(MaterialDatabase& db, ContactCase& contact, int table, int m
         // A failed search is no error here: the browser starts where it stands.
         db.ui.errorFlag = false;
     }
-    db.ui.helpNumber = 9500 + 10 * table;
+    db.ui.helpNumber = kMaterialHelpBase + 10 * table;
     const bool picked =
         db.browser.Show(pick ? "CLOSE" : "", pick ? 1 : 0) && !db.browser.Cancelled();
     if (!picked) {
