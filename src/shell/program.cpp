@@ -9,7 +9,9 @@
 namespace zel3 {
 
 Program::Program(std::unique_ptr<Platform> platform)
-    : ui(*platform, settings.number, settings.text), platform_(std::move(platform)) {
+    : ui(*platform, settings.number, settings.text),
+      report(ui, settings, identity, run),
+      platform_(std::move(platform)) {
     ui.programTitle = identity.ProgramTitle;
     InstallHelpHandler(*this);
     // The sign-off dates of a fresh case are today's.

@@ -16,6 +16,7 @@
 #include "graphics/hpgl_interpreter.h"
 #include "graphics/plane_geometry.h"
 #include "report/message_list.h"
+#include "report/report_writer.h"
 #include "util/platform.h"
 #include "util/ui_state.h"
 
@@ -60,6 +61,7 @@ class Program {
     HpglState hpgl;                          // plotter state carried from picture to picture
     MathMessageLog mathLog;                  // messages of the plane-geometry functions
     int cadKind = 3;                          // last CAD output kind, preselected next time
+    ReportWriter report;  // the one report being written
     std::vector<std::string> args;           // command-line parameters without the program name
     std::array<std::string, 5> recentFiles;  // entries 1..4; entry 1 is the newest
     std::string ProgramDataDir;              // shipped data (help, messages, materials, examples)

@@ -82,6 +82,14 @@ public:
     virtual void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines);
     virtual void ShowTextFile(const std::string& path);
 
+    // Printing a text file (UTF-8, form feeds between pages) on the system printer in the
+    // given fixed font. The default refuses: runs without a window have no printer.
+    virtual bool CanPrint() const { return false; }
+    virtual bool PrintTextFile(const std::string& /*path*/, const std::string& /*title*/,
+                               const std::string& /*font*/, int /*pointSize*/) {
+        return false;
+    }
+
     virtual void SetBusy(bool /*busy*/) {}
     virtual void StatusText(const std::string& /*text*/) {}
     virtual void Beep() {}

@@ -41,6 +41,9 @@ public:
     bool StartProgram(const std::string& commandLine) override;
     bool OpenUrl(const std::string& url) override;
     void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) override;
+    bool CanPrint() const override { return true; }
+    bool PrintTextFile(const std::string& path, const std::string& title, const std::string& font,
+                       int pointSize) override;
     void SetBusy(bool busy) override;
     void StatusText(const std::string& text) override;
     void Beep() override;
