@@ -12,8 +12,36 @@
 #include "shell/program.h"
 #include "util/batch_platform.h"
 
-#ifdef ZEL3_WITH_GUI
-#include "shell/qt_application.h"
+#ifdef ZEL3_WINDOW_MODULE
+#include <dlfcn.h>
+
+#include "shell/program_paths.h"
+
+namespace {
+
+// Loads the window module beside the executable (or in the installed library folder) and
+// runs the desktop program from it.
+int RunWindow(int argc, char** argv, const std::vector<std::string>& params) {
+    const std::string exeDir = zel3::ExecutableDir();
+    std::string error;
+    for (const std::string& path :
+         {exeDir + ZEL3_WINDOW_MODULE,
+          exeDir + "../" ZEL3_INSTALL_MODULE_SUBDIR "/" ZEL3_WINDOW_MODULE}) {
+        void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            if (error.empty()) error = ::dlerror();
+            continue;
+        }
+        using Entry = int (*)(int, char**, const std::vector<std::string>*);
+        auto entry = reinterpret_cast<Entry>(::dlsym(module, "zel3_run_application"));
+        if (entry) return entry(argc, argv, &params);
+        error = ::dlerror();
+    }
+    std::cerr << "wzel3: the window cannot be opened: " << error << '\n';
+    return 1;
+}
+
+}  // namespace
 #endif
 
 int main(int argc, char** argv) {
@@ -33,8 +61,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-#ifdef ZEL3_WITH_GUI
-    if (!IsBatchRun(cl.params)) return RunApplication(argc, argv, cl.params);
+#ifdef ZEL3_WINDOW_MODULE
+    if (!IsBatchRun(cl.params)) return RunWindow(argc, argv, cl.params);
 #endif
     Program program(std::make_unique<BatchPlatform>());
     program.args = cl.params;

@@ -2,15 +2,32 @@
 
 #include <iostream>
 
+#include "config/config_file.h"
+#include "shell/program_paths.h"
+#include "shell/start_up.h"
+#include "util/io_error.h"
+
 namespace zel3 {
 
+void SetProgramFolders(Program& program) {
+    Folders& f = program.settings.folders;
+    f.StartDir = CurrentDir();
+    f.HomeDir = DefaultHomeDir();
+    if (f.DataDir.empty()) f.DataDir = f.StartDir;
+    program.ProgramDataDir = FindProgramDataDir(ExecutableDir());
+}
+
 int RunBatch(Program& program) {
-    if (program.args.empty()) {
-        std::cerr << "w" << program.identity.ShortName
-                  << ": no file given; see --help\n";
-        return 0;
+    SetProgramFolders(program);
+    try {
+        ReadConfiguration(program);
+        std::optional<int> code = StartUp(program, 8);
+        return code ? *code : kExitOk;
+    } catch (const IoError& e) {
+        // A report or drawing that could not be written is a failed job.
+        std::cerr << "w" << program.identity.ShortName << ": " << e.what() << '\n';
+        return kExitLoadFailed;
     }
-    return 0;
 }
 
 }  // namespace zel3

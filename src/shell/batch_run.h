@@ -5,6 +5,9 @@
 
 namespace zel3 {
 
+// Start-up folders of a run: the working folder, the settings folder and the shipped data.
+void SetProgramFolders(Program& program);
+
 int RunBatch(Program& program);
 
 }  // namespace zel3

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 
+#include "config/config_file.h"
+#include "shell/batch_run.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
-#include "shell/program_paths.h"
+#include "shell/start_up.h"
+#include "util/io_error.h"
 #include "util/qt_platform.h"
 
 namespace zel3 {
@@ -15,12 +18,20 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
     QtPlatform* qtPlatform = platform.get();
     Program program(std::move(platform));
     program.args = params;
-    program.ProgramDataDir = FindProgramDataDir(ExecutableDir());
+    SetProgramFolders(program);
     QApplication::setApplicationName(QString::fromStdString(program.identity.ProductName));
 
     MainWindow window(program);
     qtPlatform->SetMainWindow(&window);
     qtPlatform->SetSettings(&program.settings);
+    try {
+        ReadConfiguration(program);
+        program.ui.errorFlag = false;
+        if (std::optional<int> code = StartUp(program, 8)) return *code;
+    } catch (const IoError& e) {
+        program.platform().MessageBox(BoxKind::Error, "", e.what());
+    }
+    program.ui.errorFlag = false;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,25 @@
+#pragma once
+// The start-up check of the configured folders: empty folders get their defaults, and each
+// folder the program writes to must take a probe file.
+
+#include <string>
+
+#include "config/settings.h"
+#include "util/ui_state.h"
+
+namespace zel3 {
+
+// True when a probe file "x.$$$" can be created in folder and deleted again. An existing file
+// of that name is left alone; the folder's write permission decides then.
+bool FolderWritable(const std::string& folder);
+bool FolderExists(const std::string& folder);
+
+// The folder for temporary files when none is configured: "TEMP", then "TMPDIR", then /tmp.
+std::string DefaultTempDir();
+
+// Fills empty folders (TempDir from the environment, DbfDir and PltDir with the shipped data
+// folder, EdiDir and DataDir with StartDir), then reports each unusable folder once. For an
+// unusable TempDir the user is asked for another one.
+void CheckDirectories(UiState& ui, Folders& folders, const std::string& programDataDir);
+
+}  // namespace zel3
