@@ -5,7 +5,7 @@ set -eu
 PACKAGES="
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   libxlsxwriter-dev
   python3 python3-ezdxf python3-dbfread python3-openpyxl
   fonts-liberation xdg-utils

@@ -1,0 +1,71 @@
+// The batch runs through the real executable, as a user or a script starts them.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/temp_folder.h"
+
+namespace zel3::test {
+namespace {
+
+const std::string kExample = ZEL3_TEST_SOURCE_DIR "/../data/examples/kugel_kugel.zl3";
+
+class BatchRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!Exists(kExample)) GTEST_SKIP() << "example project missing";
+        std::filesystem::copy_file(kExample, temp / "kugel_kugel.zl3");
+    }
+    // Runs wzel3 in the temporary folder with its own settings folder; the exit code.
+    int Run(const std::string& args) {
+        const std::string cmd = "cd '" + temp.Dir() + "' && ZEL3_HOME='" + temp.Dir() + "' TEMP='" +
+                                temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " + args + " >'" +
+                                temp.Dir() + "out.log' 2>&1";
+        const int status = std::system(cmd.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    TempFolder temp;
+};
+
+TEST_F(BatchRunTest, ReportOfTheExampleIsWrittenBesideIt) {
+    ASSERT_EQ(Run("kugel_kugel.zl3 /I /NOGUI"), 0) << ReadBytes(temp / "out.log");
+    const std::string text = ReadBytes(temp / "kugel_kugel.txt");
+    EXPECT_NE(text.find("K\xC3\xB6rper 1\t\t\tKugel\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Max.Druckspannung\tp max\tMPa\t"), std::string::npos) << text;
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(temp.Dir())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(name.find('$'), std::string::npos) << "temporary file left: " << name;
+    }
+}
+
+TEST_F(BatchRunTest, NameWithoutExtensionAndGnuSpelling) {
+    ASSERT_EQ(Run("kugel_kugel /I"), 0) << ReadBytes(temp / "out.log");
+    EXPECT_TRUE(Exists(temp / "kugel_kugel.txt"));
+    std::filesystem::remove(temp / "kugel_kugel.txt");
+    ASSERT_EQ(Run("--report --no-gui kugel_kugel.zl3"), 0) << ReadBytes(temp / "out.log");
+    EXPECT_TRUE(Exists(temp / "kugel_kugel.txt"));
+}
+
+TEST_F(BatchRunTest, MissingOrDamagedProjectEndsWithOneAndWritesNothing) {
+    EXPECT_EQ(Run("fehlt.zl3 /I /NOGUI"), 1);
+    EXPECT_FALSE(Exists(temp / "fehlt.txt"));
+    EXPECT_EQ(Run("fehlt.zl3 /CAD1:1"), 1);
+    WriteBytes(temp / "kaputt.zl3", std::string("\0\x01\x02 kein Projekt", 16));
+    EXPECT_EQ(Run("kaputt.zl3 /I"), 1);
+    EXPECT_FALSE(Exists(temp / "kaputt.txt"));
+}
+
+TEST_F(BatchRunTest, HelpAndCadJobsEndWithZero) {
+    EXPECT_EQ(Run("'?'"), 0);
+    EXPECT_NE(ReadBytes(temp / "out.log").find("ZEL3 Command Line Mode"), std::string::npos);
+    EXPECT_EQ(Run("/?"), 0);
+    EXPECT_EQ(Run("kugel_kugel.zl3 /CAD1:9"), 0);
+    EXPECT_EQ(Run("kugel_kugel.zl3 /cad1:1"), 0);
+}
+
+}  // namespace
+}  // namespace zel3::test
