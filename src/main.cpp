@@ -12,32 +12,18 @@
 #include "shell/program.h"
 #include "util/batch_platform.h"
 
-#ifdef ZEL3_WINDOW_MODULE
-#include <dlfcn.h>
+#ifdef ZEL3_WINDOW_PROGRAM
+#include <unistd.h>
 
 #include "shell/program_paths.h"
 
 namespace {
 
-// Loads the window module beside the executable (or in the installed library folder) and
-// runs the desktop program from it.
-int RunWindow(int argc, char** argv, const std::vector<std::string>& params) {
-    const std::string exeDir = zel3::ExecutableDir();
-    std::string error;
-    for (const std::string& path :
-         {exeDir + ZEL3_WINDOW_MODULE,
-          exeDir + "../" ZEL3_INSTALL_MODULE_SUBDIR "/" ZEL3_WINDOW_MODULE}) {
-        void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) {
-            if (error.empty()) error = ::dlerror();
-            continue;
-        }
-        using Entry = int (*)(int, char**, const std::vector<std::string>*);
-        auto entry = reinterpret_cast<Entry>(::dlsym(module, "zel3_run_application"));
-        if (entry) return entry(argc, argv, &params);
-        error = ::dlerror();
-    }
-    std::cerr << "wzel3: the window cannot be opened: " << error << '\n';
+// The window is the program beside this one; it gets the same arguments.
+int RunWindow(char** argv) {
+    const std::string program = zel3::ExecutableDir() + ZEL3_WINDOW_PROGRAM;
+    ::execv(program.c_str(), argv);
+    std::cerr << "wzel3: the window cannot be opened: " << program << '\n';
     return 1;
 }
 
@@ -61,8 +47,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-#ifdef ZEL3_WINDOW_MODULE
-    if (!IsBatchRun(cl.params)) return RunWindow(argc, argv, cl.params);
+#ifdef ZEL3_WINDOW_PROGRAM
+    if (!IsBatchRun(cl.params)) return RunWindow(argv);
 #endif
     Program program(std::make_unique<BatchPlatform>());
     program.args = cl.params;

@@ -46,7 +46,8 @@ int ReportBatch(Program& program, const std::string& p1) {
     program.ui.errorFlag = false;
     program.report.batchFolder.clear();
     WriteStandardReport(program, kTargetBatchFile);
-    return kExitOk;
+    // A report that could not be written is a failed job, not a finished one.
+    return program.ui.errorFlag ? kExitLoadFailed : kExitOk;
 }
 
 int CadBatch(Program& program, const std::string& p1, const std::string& p2) {

@@ -1,0 +1,13 @@
+// wzel3_window: the desktop program. wzel3 hands over to it when a window is wanted, so that
+// batch runs never load Qt.
+
+#include <string>
+#include <vector>
+
+#include "shell/command_line.h"
+#include "shell/qt_application.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return zel3::RunApplication(argc, argv, zel3::ParseCommandLine(args).params);
+}
