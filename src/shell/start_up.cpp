@@ -46,7 +46,8 @@ int ReportBatch(Program& program, const std::string& p1) {
     program.ui.errorFlag = false;
     program.report.batchFolder.clear();
     WriteStandardReport(program, kTargetBatchFile);
-    // A report that could not be written is a failed job, not a finished one.
+    // A fatal input error or a report that could not be written is a failed job.
+    if (program.messages.calculationFailed) return kExitLoadFailed;
     return program.ui.errorFlag ? kExitLoadFailed : kExitOk;
 }
 

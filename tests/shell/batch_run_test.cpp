@@ -72,6 +72,16 @@ TEST_F(BatchRunTest, MissingOrDamagedProjectEndsWithOneAndWritesNothing) {
     EXPECT_FALSE(Exists(temp / "kaputt.txt"));
 }
 
+TEST_F(BatchRunTest, FatalInputErrorEndsWithOne) {
+    ContactCase c;
+    c.F = 0;
+    LineWriter out;
+    WriteProjectLines(out, NumberFormat{}, {"ZEL3  Hertz'sche Pressung", "2.7", "ZEL3"}, c);
+    WriteBytes(temp / "null_kraft.zl3", out.content());
+    EXPECT_EQ(Run("null_kraft.zl3 /I /NOGUI"), 1);
+    EXPECT_FALSE(Exists(temp / "null_kraft.txt"));
+}
+
 TEST_F(BatchRunTest, HelpAndCadJobsEndWithZero) {
     EXPECT_EQ(Run("'?'"), 0);
     EXPECT_NE(ReadBytes(temp / "out.log").find("ZEL3 Command Line Mode"), std::string::npos);
