@@ -5,7 +5,7 @@
 #include "config/config_file.h"
 #include "contact/hertz_solver.h"
 #include "contact/standard_report.h"
-#include "shell/start_project.h"
+#include "project/project_files.h"
 #include "shell/cad_batch.h"
 #include "shell/directory_check.h"
 #include "shell/help_screen.h"
@@ -33,7 +33,7 @@ bool FileExists(const std::string& path) {
 // Loads the command line's project for a batch job; false when it could not be loaded.
 bool LoadBatchProject(Program& program, const std::string& p1) {
     program.ui.errorFlag = false;
-    LoadStartProject(program, p1);
+    LoadProject(program, p1);
     if (program.ui.errorFlag) return false;
     program.run.ProjectName = CommandLineBaseName(p1);
     return true;
@@ -72,7 +72,7 @@ std::optional<int> OpenCommandLineFile(Program& program, const std::string& p1) 
         return kExitOk;
     }
     ui.showErrors = false;
-    LoadStartProject(program, p1);
+    LoadProject(program, p1);
     if (program.settings.helpLevel != 0 && !ui.errorFlag) DrawStartSheet(program);
     program.run.StartedWithFile = true;
     ui.showErrors = true;
@@ -143,7 +143,7 @@ std::optional<int> Finish(Program& program, int mode) {
         if (FileExists(null)) {
             // "null" is the template of every new case.
             ui.errorFlag = false;
-            LoadStartProject(program, null);
+            LoadProject(program, null);
             run.ProjectName.clear();
         }
     }
