@@ -4,6 +4,7 @@
 // create their own.
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,9 @@ class Program {
     std::vector<std::string> args;           // command-line parameters without the program name
     std::array<std::string, 5> recentFiles;  // entries 1..4; entry 1 is the newest
     std::string ProgramDataDir;              // shipped data (help, messages, materials, examples)
+    // The material selection of the material dialog's "Datenbank..." (body 1 or 2); false
+    // when cancelled or when no material database is at hand.
+    std::function<bool(int body)> pickMaterial;
 
   private:
     std::unique_ptr<Platform> platform_;
