@@ -1,40 +1,65 @@
 #include "shell/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenuBar>
-#include <QWidget>
+
+#include "graphics/drawing_area_widget.h"
+#include "shell/edit_commands.h"
+#include "shell/menu_texts.h"
+#include "shell/recent_list.h"
+#include "shell/window_caption.h"
 
 namespace zel3 {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromUtf8(s.c_str()); }
+}  // namespace
 
 MainWindow::MainWindow(Program& program, QWidget* parent)
     : QMainWindow(parent), program_(program) {
     setObjectName(QStringLiteral("Thh"));
-    setWindowTitle(QString::fromStdString(program_.identity.ProgramTitle));
-    auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("drawingArea"));
-    area->setAutoFillBackground(true);
-    setCentralWidget(area);
+    area_ = new DrawingAreaWidget(program_.graphics, this);
+    setCentralWidget(area_);
     buildMenus();
-    resize(800, 600);
+    UpdateCaption();
 }
 
-QAction* MainWindow::addItem(QMenu* menu, const QString& objectName, const QString& caption) {
+QAction* MainWindow::addItem(QMenu* menu, const QString& objectName, const QString& caption,
+                             std::function<void()> handler) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(objectName);
-    connect(a, &QAction::triggered, this, &MainWindow::notAvailableYet);
+    if (handler) {
+        connect(a, &QAction::triggered, this, std::move(handler));
+    } else {
+        connect(a, &QAction::triggered, this, [this, a] { notAvailableYet(a->text()); });
+    }
     return a;
 }
 
-void MainWindow::notAvailableYet() {
-    auto* a = qobject_cast<QAction*>(sender());
-    QString what = a ? a->text().remove('&') : QString();
+QMenu* MainWindow::addMenu(QMenu* parent, const QString& objectName, const QString& caption) {
+    QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    m->setObjectName(objectName);
+    m->menuAction()->setObjectName(objectName);
+    return m;
+}
+
+void MainWindow::notAvailableYet(const QString& what) {
+    QString name = what;
+    name.remove('&');
     program_.platform().MessageBox(BoxKind::Note, "",
-                                   (what + QStringLiteral(": noch nicht verfügbar")).toStdString());
+                                   (name + QStringLiteral(": noch nicht verfügbar")).toStdString());
+}
+
+void MainWindow::runEdit(bool (*command)(Program&)) {
+    const bool redraw = command(program_);
+    UpdateCaption();
+    if (redraw) Refresh();
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = addMenu(nullptr, "mi_file", "&File");
     addItem(file, "mi_fileNew", "&New")->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     addItem(file, "mi_fileOpen", "&Open...")->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     addItem(file, "mi_fileTabelle", "&Tabelle (Open...)");
@@ -45,19 +70,21 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     addItem(file, "mi_fileConfig", "Config");
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mi_fileExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    for (int k = 1; k <= 4; ++k) {
+        recent_[k] = addItem(file, QStringLiteral("mi_fileRecent%1").arg(k), QString::number(k));
+    }
+    recentSeparator_ = file->addSeparator();
+    addItem(file, "mi_fileExit", "E&xit", [this] { close(); });
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = addMenu(nullptr, "mi_edit", "Edit");
     addItem(edit, "mi_editQuick", "Quick");
     edit->addSeparator();
-    addItem(edit, "mi_editText", "Text");
-    addItem(edit, "mi_editGeometrie", "Geometrie");
-    addItem(edit, "mi_editWerkstoff", "werkstoff");
-    addItem(edit, "mi_editLast", "last");
+    addItem(edit, "mi_editText", "Text", [this] { runEdit(CommandDrawingNames); });
+    addItem(edit, "mi_editGeometrie", "Geometrie", [this] { runEdit(CommandGeometry); });
+    addItem(edit, "mi_editWerkstoff", "werkstoff", [this] { runEdit(CommandMaterials); });
+    addItem(edit, "mi_editLast", "last", [this] { runEdit(CommandLoad); });
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = addMenu(nullptr, "mi_view", "View");
     addItem(view, "mi_viewStandard", "Standard");
     view->addSeparator();
     addItem(view, "mi_viewTabelle", "Tabelle");
@@ -69,15 +96,15 @@ void MainWindow::buildMenus() {
     view->addSeparator();
     addItem(view, "mi_viewErrors", "Error Messages")->setEnabled(false);
 
-    QMenu* cad = menuBar()->addMenu(QStringLiteral("&CAD"));
+    QMenu* cad = addMenu(nullptr, "mi_cad", "CAD");
     addItem(cad, "mi_cadAbmessungen", "Abmessungen");
     addItem(cad, "mi_cadDiagramme", "Diagramme");
 
-    QMenu* db = menuBar()->addMenu(QStringLiteral("&Database"));
+    QMenu* db = addMenu(nullptr, "mi_database", "Database");
     addItem(db, "mi_dbWerkstoff", "werkstoff");
     addItem(db, "mi_dbPstat", "p stat/dyn.");
 
-    QMenu* docu = menuBar()->addMenu(QStringLiteral("&Documentation"));
+    QMenu* docu = addMenu(nullptr, "mi_docu", "Documentation");
     addItem(docu, "mi_docuInfo", "Drawing Information");
     docu->addSeparator();
     addItem(docu, "mi_docuShow", "Show Changes");
@@ -93,24 +120,62 @@ void MainWindow::buildMenus() {
     docu->addSeparator();
     addItem(docu, "mi_docuSetup", "Document Setup");
 
-    QMenu* ole = menuBar()->addMenu(QStringLiteral("&OLE"));
+    QMenu* ole = addMenu(nullptr, "mi_ole", "OLE");
     addItem(ole, "mi_oleStart", "Start Excel");
     addItem(ole, "mi_oleExport", "Export ZEL3 -> Excel")->setEnabled(false);
     addItem(ole, "mi_oleImport", "Import Excel -> ZEL3")->setEnabled(false);
     ole->addSeparator();
     addItem(ole, "mi_olePrintout", "Printout -> Excel");
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = addMenu(nullptr, "mi_help", "Help");
     addItem(help, "mi_helpHilfebild", "&Hilfebild");
     addItem(help, "mi_helpErrors", "Error Messages");
     addItem(help, "mi_helpHistory", "&History");
-    QMenu* lang = help->addMenu(QStringLiteral("&Sprache"));
-    addItem(lang, "mi_langDeutsch", "&Deutsch");
-    addItem(lang, "mi_langEnglish", "&English");
-    addItem(lang, "mi_langRoman", "&Roman");
-    addItem(lang, "mi_langKorea", "&Korea");
+    addItem(help, "mi_helpDemo", "&Demo");
+    QMenu* lang = addMenu(help, "mi_helpLanguage", "Language");
+    addItem(lang, "mi_langDeutsch", "&Deutsch", [this] { SwitchLanguage(1); });
+    addItem(lang, "mi_langEnglish", "&English", [this] { SwitchLanguage(2); });
+    addItem(lang, "mi_langRoman", "&Roman", [this] { SwitchLanguage(7); });
+    addItem(lang, "mi_langKorea", "&Korea", [this] { SwitchLanguage(8); });
+    help->addSeparator();
+    addItem(help, "mi_helpWeb", "TRELLOX Homepage");
+    addItem(help, "mi_helpMail", "E-Mail");
     help->addSeparator();
     addItem(help, "mi_helpAbout", "ZEL&3");
+}
+
+void MainWindow::applyMenuTexts() {
+    for (const auto& [name, caption] : ApplyMenuTexts(program_.language)) {
+        if (auto* a = findChild<QAction*>(QString::fromStdString(name))) a->setText(Q(caption));
+    }
+}
+
+void MainWindow::SwitchLanguage(int n) {
+    program_.settings.languageNumber = n;
+    program_.language.SetLanguage(n);
+    applyMenuTexts();
+    UpdateCaption();
+}
+
+void MainWindow::UpdateCaption() {
+    const QString caption = Q(WindowCaption(program_.identity, program_.run.ProjectName));
+    setWindowTitle(caption);
+    QApplication::setApplicationDisplayName(QString());
+    for (int k = 1; k <= 4; ++k) {
+        const bool used = !program_.recentFiles[k].empty();
+        recent_[k]->setVisible(used);
+        if (used) recent_[k]->setText(Q(RecentFileCaption(program_.recentFiles, k)));
+    }
+    recentSeparator_->setVisible(!program_.recentFiles[1].empty());
+}
+
+void MainWindow::Refresh() {
+    QAction* errors = findChild<QAction*>(QStringLiteral("mi_viewErrors"));
+    const int count = program_.messages.MessageCount();
+    QString base = Q(program_.language.General(kErrorMessages));
+    errors->setText(base + QStringLiteral(" (%1)").arg(count));
+    errors->setEnabled(count > 0);
+    area_->update();
 }
 
 }  // namespace zel3

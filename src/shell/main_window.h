@@ -2,6 +2,7 @@
 // The main window: it carries the menu and shows every picture in its client area.
 
 #include <QMainWindow>
+#include <functional>
 
 #include "shell/program.h"
 
@@ -10,17 +11,34 @@ class QMenu;
 
 namespace zel3 {
 
+class DrawingAreaWidget;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
 
+    // Caption and recent-files entries.
+    void UpdateCaption();
+    // The "Error Messages" entry and the picture chosen by the result view.
+    void Refresh();
+    // Switches the menu captions to language n (1..9).
+    void SwitchLanguage(int n);
+    DrawingAreaWidget* drawingArea() const { return area_; }
+
 private:
-    QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption);
+    QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
+                     std::function<void()> handler = {});
+    QMenu* addMenu(QMenu* parent, const QString& objectName, const QString& caption);
     void buildMenus();
-    void notAvailableYet();
+    void applyMenuTexts();
+    void notAvailableYet(const QString& what);
+    void runEdit(bool (*command)(Program&));
 
     Program& program_;
+    DrawingAreaWidget* area_ = nullptr;
+    QAction* recent_[5] = {};
+    QAction* recentSeparator_ = nullptr;
 };
 
 }  // namespace zel3

@@ -18,6 +18,7 @@
 #include "graphics/plane_geometry.h"
 #include "report/message_list.h"
 #include "report/report_writer.h"
+#include "shell/language_texts.h"
 #include "util/platform.h"
 #include "util/ui_state.h"
 
@@ -56,6 +57,7 @@ class Program {
     UiState ui;
     MessageList messages;
     DbfWorkAreas dbfTables;                  // open dBase tables (material database, print set-ups)
+    LanguageTexts language;  // menu vocabularies of the current language
     DiagramState diagram;  // diagram frame and the axis limits entered last
     ContactCase contactCase;                 // the one case; CalculateCase fills messages from it
     GraphicsEngine graphics{ui, settings};  // the graphics window's display list and mapping

@@ -24,6 +24,7 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
     MainWindow window(program);
     qtPlatform->SetMainWindow(&window);
     qtPlatform->SetSettings(&program.settings);
+    qtPlatform->SetDrawingArea(window.drawingArea());
     try {
         ReadConfiguration(program);
         program.ui.errorFlag = false;
@@ -32,6 +33,9 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
         program.platform().MessageBox(BoxKind::Error, "", e.what());
     }
     program.ui.errorFlag = false;
+    if (program.settings.languageNumber > 0) window.SwitchLanguage(program.settings.languageNumber);
+    window.UpdateCaption();
+    window.Refresh();
     window.show();
     return app.exec();
 }

@@ -277,6 +277,10 @@ bool QtPlatform::EditDrawingNames(ContactCase& c, const TextOptions& text) {
 
 namespace zel3 {
 
+void QtPlatform::RequestRepaint() {
+    if (drawingArea_) drawingArea_->update();
+}
+
 bool QtPlatform::EditGeometry(ContactCase& c, NumberFormat& number) {
     GeometryDialog dlg(c, number, showHelp, Q(dialogTitle_), mainWindow_);
     return dlg.exec() == QDialog::Accepted;

@@ -22,6 +22,8 @@ public:
     // Gives a dialog of the program its frame: scaled, in the owner's font and, with centre,
     // centred over the graphics window. Every dialog calls this before it is shown.
     void FrameDialog(QDialog& dialog, bool centre, bool fixedSize) const;
+    // The widget that shows the display list; repainted on RequestRepaint.
+    void SetDrawingArea(QWidget* area) { drawingArea_ = area; }
 
     void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override;
     YesNoCancel Question(const std::string& caption, const std::string& text) override;
@@ -51,6 +53,7 @@ public:
     WindowFrame GraphicsWindow() const override;
     void ProcessEvents() override;
     void SetClipboardText(const std::string& text) override;
+    void RequestRepaint() override;
     bool EditDrawingNames(ContactCase& c, const TextOptions& text) override;
     bool EditGeometry(ContactCase& c, NumberFormat& number) override;
     bool EditMaterials(ContactCase& c, NumberFormat& number,
@@ -63,6 +66,7 @@ private:
 
     QPointer<QWidget> mainWindow_;
     const Settings* settings_ = nullptr;
+    QPointer<QWidget> drawingArea_;
     int busyDepth_ = 0;
     std::string dialogTitle_ = "ZEL3  Hertz'sche Pressung";
 };
