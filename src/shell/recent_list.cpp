@@ -21,15 +21,8 @@ void RemoveRecentFile(RecentFiles& list, int k) {
     list[4].clear();
 }
 
-std::string ShortenRecentPath(const std::string& path) {
-    const auto first = path.find('/');
-    const auto last = path.rfind('/');
-    if (path.size() < 50 || first == std::string::npos || first == last) return path;
-    return path.substr(0, first + 1) + "..." + path.substr(last);
-}
-
 std::string RecentFileCaption(const RecentFiles& list, int k) {
-    return "&" + std::to_string(k) + " " + ShortenRecentPath(list.at(static_cast<size_t>(k)));
+    return "&" + std::to_string(k) + " " + ShortenPath(list.at(static_cast<size_t>(k)));
 }
 
 }  // namespace zel3

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/recent_list.h"
+#include "util/text.h"
 
 namespace zel3 {
 namespace {
@@ -30,14 +31,14 @@ TEST(RecentList, LongPathsAreShortenedBetweenTheFirstAndLastSeparator) {
     p60.resize(60 - 9);
     p60 += "/case.zl3";
     ASSERT_EQ(p60.size(), 60u);
-    EXPECT_EQ(ShortenRecentPath(p60), "/.../case.zl3");
+    EXPECT_EQ(ShortenPath(p60), "/.../case.zl3");
 
     std::string p49 = "/home/" + std::string(34, 'y') + "/case.zl3";
     ASSERT_EQ(p49.size(), 49u);
-    EXPECT_EQ(ShortenRecentPath(p49), p49);
+    EXPECT_EQ(ShortenPath(p49), p49);
 
     std::string single = std::string(60, 'z') + "/c.zl3";  // one separator only
-    EXPECT_EQ(ShortenRecentPath(single), single);
+    EXPECT_EQ(ShortenPath(single), single);
     RecentFiles list{"", p60, "", "", ""};
     EXPECT_EQ(RecentFileCaption(list, 1), "&1 /.../case.zl3");
 }
