@@ -4,6 +4,7 @@
 
 #include "config/config_file.h"
 #include "shell/batch_run.h"
+#include "graphics/drawing_area_widget.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
 #include "shell/start_up.h"

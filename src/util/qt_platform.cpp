@@ -268,6 +268,7 @@ namespace zel3 {
 
 bool QtPlatform::EditDrawingNames(ContactCase& c, const TextOptions& text) {
     DrawingNamesDialog dlg(c, text, mainWindow_);
+    FrameDialog(dlg, true, false);
     if (dlg.exec() != QDialog::Accepted) return false;
     dlg.Store(c);
     return true;
@@ -283,13 +284,16 @@ void QtPlatform::RequestRepaint() {
 
 bool QtPlatform::EditGeometry(ContactCase& c, NumberFormat& number) {
     GeometryDialog dlg(c, number, showHelp, Q(dialogTitle_), mainWindow_);
+    FrameDialog(dlg, true, false);
     return dlg.exec() == QDialog::Accepted;
 }
 
 bool QtPlatform::EditMaterials(ContactCase& c, NumberFormat& number,
                                const std::function<bool(int body)>& pickMaterial) {
     TextOptions text;
-    MaterialDialog dlg(c, number, text, pickMaterial, showHelp, Q(dialogTitle_), mainWindow_);
+    MaterialDialog dlg(c, number, settings_ ? settings_->text : text, pickMaterial, showHelp,
+                       Q(dialogTitle_), mainWindow_);
+    FrameDialog(dlg, true, false);
     return dlg.exec() == QDialog::Accepted;
 }
 
