@@ -9,6 +9,10 @@
 #include "shell/edit_commands.h"
 #include "shell/menu_texts.h"
 #include "shell/recent_list.h"
+#include "shell/result_view.h"
+#include "contact/diagrams.h"
+#include "graphics/contact_sheet.h"
+#include "util/io_error.h"
 #include "shell/window_caption.h"
 
 namespace zel3 {
@@ -52,6 +56,16 @@ void MainWindow::notAvailableYet(const QString& what) {
                                    (name + QStringLiteral(": noch nicht verfügbar")).toStdString());
 }
 
+void MainWindow::runView(void (*draw)(Program&)) {
+    program_.ui.errorFlag = false;
+    try {
+        draw(program_);
+    } catch (const IoError& e) {
+        program_.platform().MessageBox(BoxKind::Error, "", e.what());
+    }
+    area_->update();
+}
+
 void MainWindow::runEdit(bool (*command)(Program&)) {
     const bool redraw = command(program_);
     UpdateCaption();
@@ -87,18 +101,25 @@ void MainWindow::buildMenus() {
     QMenu* view = addMenu(nullptr, "mi_view", "View");
     addItem(view, "mi_viewStandard", "Standard");
     view->addSeparator();
-    addItem(view, "mi_viewTabelle", "Tabelle");
+    addItem(view, "mi_viewTabelle", "Tabelle",
+            [this] { runView([](Program& p) { ShowContactSheet(p, 3, 3); }); });
     view->addSeparator();
-    addItem(view, "mi_viewW0", "w0 = f (F)");
-    addItem(view, "mi_viewR", "R = f (F)");
-    addItem(view, "mi_viewSigmaF", "Sigma = f (F)");
-    addItem(view, "mi_viewsigma", "Sigmay, z, tau = f (z)");
+    addItem(view, "mi_viewW0", "w0 = f (F)",
+            [this] { runView([](Program& p) { ShowDiagram(p, 1, 3); }); });
+    addItem(view, "mi_viewR", "R = f (F)",
+            [this] { runView([](Program& p) { ShowDiagram(p, 2, 3); }); });
+    addItem(view, "mi_viewSigmaF", "Sigma = f (F)",
+            [this] { runView([](Program& p) { ShowDiagram(p, 3, 3); }); });
+    addItem(view, "mi_viewsigma", "Sigmay, z, tau = f (z)",
+            [this] { runView([](Program& p) { ShowDiagram(p, 4, 3); }); });
     view->addSeparator();
     addItem(view, "mi_viewErrors", "Error Messages")->setEnabled(false);
 
     QMenu* cad = addMenu(nullptr, "mi_cad", "CAD");
-    addItem(cad, "mi_cadAbmessungen", "Abmessungen");
-    addItem(cad, "mi_cadDiagramme", "Diagramme");
+    addItem(cad, "mi_cadAbmessungen", "Abmessungen",
+            [this] { runView([](Program& p) { ShowContactSheet(p, 0, 0); }); });
+    addItem(cad, "mi_cadDiagramme", "Diagramme",
+            [this] { runView([](Program& p) { ShowDiagram(p, 0, 0); }); });
 
     QMenu* db = addMenu(nullptr, "mi_database", "Database");
     addItem(db, "mi_dbWerkstoff", "werkstoff");
@@ -175,6 +196,11 @@ void MainWindow::Refresh() {
     QString base = Q(program_.language.General(kErrorMessages));
     errors->setText(base + QStringLiteral(" (%1)").arg(count));
     errors->setEnabled(count > 0);
+    try {
+        DrawResultView(program_);
+    } catch (const IoError& e) {
+        program_.platform().MessageBox(BoxKind::Error, "", e.what());
+    }
     area_->update();
 }
 

@@ -34,6 +34,7 @@ private:
     void applyMenuTexts();
     void notAvailableYet(const QString& what);
     void runEdit(bool (*command)(Program&));
+    void runView(void (*draw)(Program&));
 
     Program& program_;
     DrawingAreaWidget* area_ = nullptr;
