@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "util/io_error.h"
+#include "util/prompts.h"
 #include "util/safe_file.h"
 #include "util/text.h"
 
@@ -77,7 +78,7 @@ bool ReadHelpIndexFile(UiState& ui, const std::string& path, std::vector<HelpPic
     std::istringstream in(content);
     bool formatError = false;
     pictures = ReadHelpIndex(in, formatError);
-    if (formatError) ui.platform.MessageBox(BoxKind::Error, "", "DBH file error");
+    if (formatError) ShowError(ui, "DBH file error");
     return true;
 }
 
@@ -92,7 +93,7 @@ bool WriteHelpIndex(UiState& ui, const std::string& folder, const std::string& s
     try {
         WriteFileReplacing(folder + HelpIndexName(shortName), content);
     } catch (const IoError& e) {
-        if (ui.showErrors) ui.platform.MessageBox(BoxKind::Error, "", e.what());
+        ReportError(ui, e.what());
         ui.errorFlag = true;
         return false;
     }
