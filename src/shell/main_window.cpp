@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 
 #include "graphics/drawing_area_widget.h"
 #include "shell/edit_commands.h"
+#include "shell/file_commands.h"
+#include "shell/material_picking.h"
 #include "shell/menu_texts.h"
 #include "shell/recent_list.h"
 #include "shell/result_view.h"
@@ -72,26 +75,65 @@ void MainWindow::runEdit(bool (*command)(Program&)) {
     if (redraw) Refresh();
 }
 
+// File commands: a writer's unexpected I/O error ends the command with its message.
+void MainWindow::runFile(const std::function<void(const WindowUpdates&)>& command) {
+    const WindowUpdates updates{[this] { UpdateCaption(); }, [this] { Refresh(); }};
+    try {
+        command(updates);
+    } catch (const IoError& e) {
+        program_.ui.errorFlag = true;
+        program_.platform().MessageBox(BoxKind::Error, "", e.what());
+        UpdateCaption();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    try {
+        mayClose = CloseSequence(program_);
+    } catch (const IoError& e) {
+        program_.platform().MessageBox(BoxKind::Error, "", e.what());
+    }
+    if (mayClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
 void MainWindow::buildMenus() {
     QMenu* file = addMenu(nullptr, "mi_file", "&File");
-    addItem(file, "mi_fileNew", "&New")->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    addItem(file, "mi_fileOpen", "&Open...")->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    addItem(file, "mi_fileNew", "&New",
+            [this] { runFile([this](const WindowUpdates& u) { NewCase(program_, u); }); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    addItem(file, "mi_fileOpen", "&Open...",
+            [this] { runFile([this](const WindowUpdates& u) { OpenCase(program_, u); }); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     addItem(file, "mi_fileTabelle", "&Tabelle (Open...)");
-    addItem(file, "mi_fileSave", "&Save")->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    addItem(file, "mi_fileSaveAs", "Save &As...");
+    addItem(file, "mi_fileSave", "&Save",
+            [this] { runFile([this](const WindowUpdates& u) { SaveCase(program_, u); }); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    addItem(file, "mi_fileSaveAs", "Save &As...",
+            [this] { runFile([this](const WindowUpdates& u) { SaveCaseAs(program_, u); }); });
     file->addSeparator();
     addItem(file, "mi_filePrint", "&Print")->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
     addItem(file, "mi_fileConfig", "Config");
     file->addSeparator();
     for (int k = 1; k <= 4; ++k) {
-        recent_[k] = addItem(file, QStringLiteral("mi_fileRecent%1").arg(k), QString::number(k));
+        recent_[k] = addItem(file, QStringLiteral("mi_fileRecent%1").arg(k), QString::number(k),
+                             [this, k] {
+                                 runFile([this, k](const WindowUpdates& u) {
+                                     OpenRecentFile(program_, k, u);
+                                 });
+                             });
     }
     recentSeparator_ = file->addSeparator();
     addItem(file, "mi_fileExit", "E&xit", [this] { close(); });
 
     QMenu* edit = addMenu(nullptr, "mi_edit", "Edit");
-    addItem(edit, "mi_editQuick", "Quick");
+    addItem(edit, "mi_editQuick", "Quick",
+            [this] { runFile([this](const WindowUpdates& u) { QuickCommand(program_, u); }); });
     edit->addSeparator();
     addItem(edit, "mi_editText", "Text", [this] { runEdit(CommandDrawingNames); });
     addItem(edit, "mi_editGeometrie", "Geometrie", [this] { runEdit(CommandGeometry); });
@@ -122,8 +164,8 @@ void MainWindow::buildMenus() {
             [this] { runView([](Program& p) { ShowDiagram(p, 0, 0); }); });
 
     QMenu* db = addMenu(nullptr, "mi_database", "Database");
-    addItem(db, "mi_dbWerkstoff", "werkstoff");
-    addItem(db, "mi_dbPstat", "p stat/dyn.");
+    addItem(db, "mi_dbWerkstoff", "werkstoff", [this] { BrowseMaterialTable(program_, 2); });
+    addItem(db, "mi_dbPstat", "p stat/dyn.", [this] { BrowseMaterialTable(program_, 3); });
 
     QMenu* docu = addMenu(nullptr, "mi_docu", "Documentation");
     addItem(docu, "mi_docuInfo", "Drawing Information");
@@ -191,17 +233,21 @@ void MainWindow::UpdateCaption() {
 }
 
 void MainWindow::Refresh() {
-    QAction* errors = findChild<QAction*>(QStringLiteral("mi_viewErrors"));
-    const int count = program_.messages.MessageCount();
-    QString base = Q(program_.language.General(kErrorMessages));
-    errors->setText(base + QStringLiteral(" (%1)").arg(count));
-    errors->setEnabled(count > 0);
+    UpdateMessageEntry();
     try {
         DrawResultView(program_);
     } catch (const IoError& e) {
         program_.platform().MessageBox(BoxKind::Error, "", e.what());
     }
     area_->update();
+}
+
+void MainWindow::UpdateMessageEntry() {
+    QAction* errors = findChild<QAction*>(QStringLiteral("mi_viewErrors"));
+    const int count = program_.messages.MessageCount();
+    QString base = Q(program_.language.General(kErrorMessages));
+    errors->setText(base + QStringLiteral(" (%1)").arg(count));
+    errors->setEnabled(count > 0);
 }
 
 }  // namespace zel3

@@ -12,6 +12,7 @@ class QMenu;
 namespace zel3 {
 
 class DrawingAreaWidget;
+struct WindowUpdates;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -22,9 +23,14 @@ public:
     void UpdateCaption();
     // The "Error Messages" entry and the picture chosen by the result view.
     void Refresh();
+    // Only the "Error Messages" entry: its caption carries the message count.
+    void UpdateMessageEntry();
     // Switches the menu captions to language n (1..9).
     void SwitchLanguage(int n);
     DrawingAreaWidget* drawingArea() const { return area_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
@@ -35,6 +41,7 @@ private:
     void notAvailableYet(const QString& what);
     void runEdit(bool (*command)(Program&));
     void runView(void (*draw)(Program&));
+    void runFile(const std::function<void(const WindowUpdates&)>& command);
 
     Program& program_;
     DrawingAreaWidget* area_ = nullptr;

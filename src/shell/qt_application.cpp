@@ -1,17 +1,30 @@
 #include "shell/qt_application.h"
 
 #include <QApplication>
+#include <QMenuBar>
 
 #include "config/config_file.h"
+#include "config/recent_files.h"
 #include "shell/batch_run.h"
 #include "graphics/drawing_area_widget.h"
 #include "shell/main_window.h"
+#include "shell/material_picking.h"
 #include "shell/program.h"
 #include "shell/start_up.h"
 #include "util/io_error.h"
 #include "util/qt_platform.h"
 
 namespace zel3 {
+
+namespace {
+
+// The client area is the drawing area of MaxX + 1 by MaxY + 1 pixels, at the top left.
+void SizeToDrawingArea(MainWindow& window, const WorldMapping& mapping) {
+    window.move(0, 0);
+    window.resize(mapping.MaxX + 1, mapping.MaxY + 1 + window.menuBar()->sizeHint().height());
+}
+
+}  // namespace
 
 int RunApplication(int argc, char** argv, const std::vector<std::string>& params) {
     QApplication app(argc, argv);
@@ -26,17 +39,25 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
     qtPlatform->SetMainWindow(&window);
     qtPlatform->SetSettings(&program.settings);
     qtPlatform->SetDrawingArea(window.drawingArea());
+    InstallMaterialPicking(program);
     try {
         ReadConfiguration(program);
         program.ui.errorFlag = false;
+        ReadRecentFiles(program);
+        program.ui.errorFlag = false;
+        window.UpdateCaption();
+        program.graphics.ApplySettings(program.platform().Screen());
         if (std::optional<int> code = StartUp(program, 8)) return *code;
     } catch (const IoError& e) {
         program.platform().MessageBox(BoxKind::Error, "", e.what());
     }
     program.ui.errorFlag = false;
+    SizeToDrawingArea(window, program.graphics.mapping);
     if (program.settings.languageNumber > 0) window.SwitchLanguage(program.settings.languageNumber);
     window.UpdateCaption();
-    window.Refresh();
+    // Start-up has drawn what belongs on the screen: the logo, or the sheet of a project
+    // from the command line.
+    window.UpdateMessageEntry();
     window.show();
     return app.exec();
 }

@@ -138,6 +138,8 @@ std::optional<int> Finish(Program& program, int mode) {
         const std::string& dataDir = program.settings.folders.DataDir;
         run.ProjectDir =
             (dataDir.empty() ? std::string() : WithBackslash(dataDir)) + run.ProjectDir;
+        program.graphics.SetWindow(true, true, 0.1, 0.05, 0.95, 0.95, 0, 0, 36.9, 32);
+        program.graphics.DrawTrelloxLogo();
         const std::string folder = run.ProjectDir.empty() ? "" : WithBackslash(run.ProjectDir);
         const std::string null = folder + "null." + program.identity.ProjectExt;
         if (FileExists(null)) {

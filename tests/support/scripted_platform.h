@@ -3,6 +3,7 @@
 // dialogs are taken from queues the test fills. An empty queue answers Cancel.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,28 @@ public:
     ScreenInfo screen;     // what Screen() reports
     WindowFrame graphics;  // what GraphicsWindow() reports
     int busy = 0;  // busy cursor depth
+    std::vector<std::string> statusTexts;
+
+    // The case dialogs: "names", "geometry" and "materials" are recorded as shown and answered
+    // from caseDialogAnswers (true OK, false Cancel; empty: Cancel). On OK, editCase (if set)
+    // makes the user's changes; in the material dialog, pickBody 1 or 2 first presses
+    // "Datenbank..." of that body.
+    std::deque<bool> caseDialogAnswers;
+    std::vector<std::string> caseDialogs;
+    std::function<void(const std::string& dialog, ContactCase&)> editCase;
+    int pickBody = 0;
+    std::vector<bool> pickResults;
+
+    bool EditDrawingNames(ContactCase& c, const TextOptions&) override {
+        return caseDialog("names", c);
+    }
+    bool EditGeometry(ContactCase& c, NumberFormat&) override { return caseDialog("geometry", c); }
+    bool EditMaterials(ContactCase& c, NumberFormat&,
+                       const std::function<bool(int body)>& pickMaterial) override {
+        if (pickBody != 0 && pickMaterial) pickResults.push_back(pickMaterial(pickBody));
+        return caseDialog("materials", c);
+    }
+    void StatusText(const std::string& text) override { statusTexts.push_back(text); }
 
     bool DiagramLimitsDialog(const std::string& title, const std::string&, const std::string&,
                              const AxisLimits&, AxisLimits& entered) override {
@@ -179,6 +202,14 @@ public:
     }
 
 private:
+    bool caseDialog(const std::string& name, ContactCase& c) {
+        caseDialogs.push_back(name);
+        if (caseDialogAnswers.empty()) return false;
+        const bool ok = caseDialogAnswers.front();
+        caseDialogAnswers.pop_front();
+        if (ok && editCase) editCase(name, c);
+        return ok;
+    }
     DialogAnswer next() {
         // Help clicks happen while the dialog is open, before it is answered.
         while (!dialogAnswers.empty() && dialogAnswers.front().help != 0) {
