@@ -1,12 +1,13 @@
 #include "shell/qt_application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMenuBar>
 
 #include "config/config_file.h"
 #include "config/recent_files.h"
-#include "shell/batch_run.h"
 #include "graphics/drawing_area_widget.h"
+#include "shell/batch_run.h"
 #include "shell/main_window.h"
 #include "shell/material_picking.h"
 #include "shell/program.h"
@@ -34,6 +35,10 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
     program.args = params;
     SetProgramFolders(program);
     QApplication::setApplicationName(QString::fromStdString(program.identity.ProductName));
+    // The installed desktop entry and icon carry the program's short name.
+    QGuiApplication::setDesktopFileName(QString::fromStdString(program.identity.ShortName));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QString::fromStdString(program.identity.ShortName)));
 
     MainWindow window(program);
     qtPlatform->SetMainWindow(&window);
