@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "config/recent_files.h"
@@ -56,8 +57,13 @@ void SaveReported(Program& p, const std::string& name) {
     }
 }
 
+// The list keeps full paths: a name relative to the start folder would be lost in the next
+// session.
 void RememberCurrentProject(Program& p) {
-    AddRecentFile(p.recentFiles, CurrentProjectPath(p));
+    std::error_code ec;
+    const std::filesystem::path full =
+        std::filesystem::absolute(CurrentProjectPath(p), ec).lexically_normal();
+    AddRecentFile(p.recentFiles, ec ? CurrentProjectPath(p) : full.string());
 }
 
 // The folder part of a path ("" without one) and the name without folder and extension.

@@ -80,6 +80,7 @@ void MainWindow::runFile(const std::function<void(const WindowUpdates&)>& comman
     const WindowUpdates updates{[this] { UpdateCaption(); }, [this] { Refresh(); }};
     try {
         command(updates);
+        program_.platform().StatusText("");  // "... wird eingelesen" is over
     } catch (const IoError& e) {
         program_.ui.errorFlag = true;
         program_.platform().MessageBox(BoxKind::Error, "", e.what());

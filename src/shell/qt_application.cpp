@@ -57,6 +57,7 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
         program.platform().MessageBox(BoxKind::Error, "", e.what());
     }
     program.ui.errorFlag = false;
+    program.platform().StatusText("");
     SizeToDrawingArea(window, program.graphics.mapping);
     if (program.settings.languageNumber > 0) window.SwitchLanguage(program.settings.languageNumber);
     window.UpdateCaption();

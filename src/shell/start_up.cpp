@@ -73,7 +73,11 @@ std::optional<int> OpenCommandLineFile(Program& program, const std::string& p1) 
     }
     ui.showErrors = false;
     LoadProject(program, p1);
-    if (program.settings.helpLevel != 0 && !ui.errorFlag) DrawStartSheet(program);
+    if (program.settings.helpLevel != 0 && !ui.errorFlag) {
+        // Results are not stored in the file: the sheet needs those of the loaded case.
+        CalculateCase(program.contactCase, program.messages);
+        DrawStartSheet(program);
+    }
     program.run.StartedWithFile = true;
     ui.showErrors = true;
     if (ui.errorFlag) {

@@ -139,6 +139,19 @@ TEST_F(FileCommands, CommandLineProjectIsAskedForByItsOwnName) {
     EXPECT_FALSE(program.ui.errorFlag);
 }
 
+TEST_F(FileCommands, RelativeCommandLineNameIsRememberedWithItsFolder) {
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(temp.Dir());
+    NameCurrent("rel.zl3");
+    program.run.ProjectDir.clear();
+    program.run.StartedWithFile = true;
+    SaveCase(program, window);
+    std::filesystem::current_path(cwd);
+    EXPECT_FALSE(program.ui.errorFlag);
+    EXPECT_TRUE(Exists(temp / "rel.zl3"));
+    EXPECT_EQ(program.recentFiles[1], temp / "rel.zl3");
+}
+
 TEST_F(FileCommands, FailedSaveKeepsModified) {
     // A folder that does not exist: the name cannot be created.
     NameCurrent("case");

@@ -107,6 +107,22 @@ TEST_F(StartUpTest, MissingWindowModeFileBecomesANewFile) {
     EXPECT_EQ(Run({temp / "fehlt/neu.zl3"}), kExitOk) << "an invalid new name ends the run";
 }
 
+TEST_F(StartUpTest, WindowModeFileIsCalculatedBeforeItsSheetIsDrawn) {
+    const std::string name = std::string(ZEL3_SOURCE_DATA_DIR) + "/examples/kugel_kugel.zl3";
+    program.settings.helpLevel = 1;
+    EXPECT_EQ(Run({name}, 9), std::nullopt);  // mode 9 runs no calculation of its own
+    EXPECT_FALSE(program.graphics.list.empty());
+    EXPECT_GT(program.contactCase.result.pmax, 0);
+}
+
+TEST_F(StartUpTest, WithoutAFileTheLogoIsShown) {
+    program.run.ProjectName.clear();
+    EXPECT_EQ(Run({}, 8), std::nullopt);
+    EXPECT_FALSE(program.graphics.list.empty());
+    EXPECT_EQ(program.run.ProjectName, "");
+    EXPECT_FALSE(program.run.Modified);
+}
+
 TEST_F(StartUpTest, BatchReportOfAMissingProjectEndsWithOneAndWritesNothing) {
     ::chdir(temp.Dir().c_str());
     EXPECT_EQ(Run({"fehlt.zl3", "/I"}, 8), kExitLoadFailed);
