@@ -63,12 +63,18 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string BaseNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0) name.resize(dot);
-    return name;
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The project name of a file chosen in a dialog: its name without the project extension.
+// A name that still holds a dot ("v1.2.zl3") would be taken for a file name of its own, so
+// such a project is named by the chosen path itself.
+std::string ChosenProjectName(const std::string& chosen, const std::string& ext) {
+    const std::size_t slash = chosen.rfind('/');
+    std::string name = slash == std::string::npos ? chosen : chosen.substr(slash + 1);
+    if (EndsWith(name, "." + ext)) name.resize(name.size() - ext.size() - 1);
+    return name.find('.') == std::string::npos ? name : chosen;
 }
 
 // Archive mode keeps a project opened from the command line from being replaced.
@@ -113,8 +119,10 @@ void SaveProject(Program& p, const std::string& name) {
             ui.errorFlag = true;
             return;
         }
+        // A typed name gets the extension: "v1.2" is saved as "v1.2.zl3", not as "v1.zl3".
+        if (!EndsWith(chosen, "." + ext)) chosen += "." + ext;
         p.run.ProjectDir = FolderOf(chosen);
-        const std::string base = BaseNameOf(chosen);
+        const std::string base = ChosenProjectName(chosen, ext);
         path = ProjectFilePath(p.run.ProjectDir, base, ext);
         if (!NewFileAllowed(ui, path, true)) return;
         p.run.ProjectName = base;
@@ -146,7 +154,7 @@ void LoadProject(Program& p, const std::string& name) {
             return;
         }
         p.run.ProjectDir = FolderOf(chosen);
-        p.run.ProjectName = BaseNameOf(chosen);
+        p.run.ProjectName = ChosenProjectName(chosen, ext);
         path = ProjectFilePath(p.run.ProjectDir, p.run.ProjectName, ext);
         nameFromBase = true;
     } else if (name.find('.') == std::string::npos) {

@@ -25,6 +25,7 @@
 #include "docu/yes_no_dialog.h"
 #include "report/message_description_dialog.h"
 #include "util/command_line_words.h"
+#include "util/file_dialog_filter.h"
 
 namespace zel3 {
 
@@ -149,7 +150,7 @@ bool QtPlatform::MessageDescription(const std::string& message, std::string& cau
 
 bool QtPlatform::OpenFileDialog(const std::string& startDir, const std::string& pattern,
                                 std::string& path) {
-    QString filter = Q(pattern) + " (" + Q(pattern) + ")";
+    const QString filter = Q(DesktopFileFilter(pattern));
     QString r = QFileDialog::getOpenFileName(mainWindow_, QString(), Q(startDir), filter);
     if (r.isEmpty()) return false;
     path = S(r);
@@ -158,7 +159,7 @@ bool QtPlatform::OpenFileDialog(const std::string& startDir, const std::string& 
 
 bool QtPlatform::SaveFileDialog(const std::string& startDir, const std::string& pattern,
                                 const std::string& suggestedName, std::string& path) {
-    QString filter = Q(pattern) + " (" + Q(pattern) + ")";
+    const QString filter = Q(DesktopFileFilter(pattern));
     QString start = Q(startDir);
     if (!suggestedName.empty()) start += "/" + Q(suggestedName);
     QString r = QFileDialog::getSaveFileName(mainWindow_, QString(), start, filter);

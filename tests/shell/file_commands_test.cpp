@@ -199,6 +199,30 @@ TEST_F(FileCommands, SaveOfUnnamedCaseAsksForNameAndRemembersIt) {
     EXPECT_TRUE(program.ui.errorFlag);
 }
 
+TEST_F(FileCommands, NamesWithDotsKeepTheirWholeName) {
+    program.contactCase.F = 1200;
+    platform->dialogAnswers = {DialogAnswer::Text(temp / "welle v1.2")};
+    SaveCaseAs(program, window);
+    EXPECT_FALSE(program.ui.errorFlag);
+    EXPECT_TRUE(Exists(temp / "welle v1.2.zl3"));
+    EXPECT_FALSE(Exists(temp / "welle v1.zl3"));
+    EXPECT_EQ(CurrentProjectPath(program), temp / "welle v1.2.zl3");
+    EXPECT_EQ(program.recentFiles[1], temp / "welle v1.2.zl3");
+
+    program.contactCase.F = 1;
+    platform->dialogAnswers = {DialogAnswer::Text(temp / "welle v1.2.zl3")};
+    OpenCase(program, window);
+    EXPECT_FALSE(program.ui.errorFlag);
+    EXPECT_DOUBLE_EQ(program.contactCase.F, 1200);
+    EXPECT_EQ(CurrentProjectPath(program), temp / "welle v1.2.zl3");
+
+    program.recentFiles = {"", "/x/other.zl3", temp / "welle v1.2.zl3", "", ""};
+    program.contactCase.F = 1;
+    OpenRecentFile(program, 2, window);
+    EXPECT_DOUBLE_EQ(program.contactCase.F, 1200);
+    EXPECT_EQ(program.recentFiles[1], temp / "welle v1.2.zl3");
+}
+
 TEST_F(FileCommands, MissingRecentFileIsRemovedWithANote) {
     const std::string there = MakeProject("there", 4000);
     const std::string gone = temp / "gone.zl3";
