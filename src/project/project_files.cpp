@@ -113,9 +113,16 @@ void SaveProject(Program& p, const std::string& name) {
         // A plain save replaces its own file without asking; a new name is tried out first.
         if (!NewFileAllowed(ui, path, false)) return;
     } else {
+        // A project named by its file (from the command line) is offered in its own folder.
+        std::string startDir = p.run.ProjectDir;
+        std::string suggested = p.run.ProjectName;
+        if (suggested.find('.') != std::string::npos) {
+            startDir = FolderOf(suggested);
+            suggested.erase(0, suggested.rfind('/') + 1);
+        }
         std::string chosen;
-        if (!p.platform().SaveFileDialog(p.run.ProjectDir, "*." + ext + "|*." + ext,
-                                         p.run.ProjectName, chosen)) {
+        if (!p.platform().SaveFileDialog(startDir, "*." + ext + "|*." + ext, suggested,
+                                         chosen)) {
             ui.errorFlag = true;
             return;
         }

@@ -161,7 +161,8 @@ bool QtPlatform::SaveFileDialog(const std::string& startDir, const std::string& 
                                 const std::string& suggestedName, std::string& path) {
     const QString filter = Q(DesktopFileFilter(pattern));
     QString start = Q(startDir);
-    if (!suggestedName.empty()) start += "/" + Q(suggestedName);
+    if (!suggestedName.empty())
+        start = start.isEmpty() ? Q(suggestedName) : start + "/" + Q(suggestedName);
     QString r = QFileDialog::getSaveFileName(mainWindow_, QString(), start, filter);
     if (r.isEmpty()) return false;
     path = S(r);

@@ -199,6 +199,16 @@ TEST_F(FileCommands, SaveOfUnnamedCaseAsksForNameAndRemembersIt) {
     EXPECT_TRUE(program.ui.errorFlag);
 }
 
+TEST_F(FileCommands, SaveAsOffersACommandLineProjectInItsFolder) {
+    NameCurrent("/data/projekte/lager.zl3");
+    program.run.ProjectDir.clear();
+    program.run.StartedWithFile = true;
+    SaveCaseAs(program, window);  // cancelled
+    ASSERT_FALSE(platform->requests.empty());
+    EXPECT_EQ(platform->requests.back().preset, "/data/projekte|*.zl3|*.zl3|lager.zl3");
+    EXPECT_TRUE(program.run.Modified);
+}
+
 TEST_F(FileCommands, NamesWithDotsKeepTheirWholeName) {
     program.contactCase.F = 1200;
     platform->dialogAnswers = {DialogAnswer::Text(temp / "welle v1.2")};
