@@ -27,6 +27,30 @@ void SizeToDrawingArea(MainWindow& window, const WorldMapping& mapping) {
 
 }  // namespace
 
+std::optional<int> StartMainWindow(Program& program, MainWindow& window) {
+    InstallMaterialPicking(program);
+    try {
+        ReadConfiguration(program);
+        program.ui.errorFlag = false;
+        ReadRecentFiles(program);
+        program.ui.errorFlag = false;
+        window.UpdateCaption();
+        program.graphics.ApplySettings(program.platform().Screen());
+        if (std::optional<int> code = StartUp(program, 8)) return code;
+    } catch (const IoError& e) {
+        program.platform().MessageBox(BoxKind::Error, "", e.what());
+    }
+    program.ui.errorFlag = false;
+    program.platform().StatusText("");
+    SizeToDrawingArea(window, program.graphics.mapping);
+    if (program.settings.languageNumber > 0) window.SwitchLanguage(program.settings.languageNumber);
+    window.UpdateCaption();
+    // Start-up has drawn what belongs on the screen: the logo, or the sheet of a project
+    // from the command line.
+    window.UpdateMessageEntry();
+    return std::nullopt;
+}
+
 int RunApplication(int argc, char** argv, const std::vector<std::string>& params) {
     QApplication app(argc, argv);
     auto platform = std::make_unique<QtPlatform>();
@@ -44,26 +68,7 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
     qtPlatform->SetMainWindow(&window);
     qtPlatform->SetSettings(&program.settings);
     qtPlatform->SetDrawingArea(window.drawingArea());
-    InstallMaterialPicking(program);
-    try {
-        ReadConfiguration(program);
-        program.ui.errorFlag = false;
-        ReadRecentFiles(program);
-        program.ui.errorFlag = false;
-        window.UpdateCaption();
-        program.graphics.ApplySettings(program.platform().Screen());
-        if (std::optional<int> code = StartUp(program, 8)) return *code;
-    } catch (const IoError& e) {
-        program.platform().MessageBox(BoxKind::Error, "", e.what());
-    }
-    program.ui.errorFlag = false;
-    program.platform().StatusText("");
-    SizeToDrawingArea(window, program.graphics.mapping);
-    if (program.settings.languageNumber > 0) window.SwitchLanguage(program.settings.languageNumber);
-    window.UpdateCaption();
-    // Start-up has drawn what belongs on the screen: the logo, or the sheet of a project
-    // from the command line.
-    window.UpdateMessageEntry();
+    if (std::optional<int> code = StartMainWindow(program, window)) return *code;
     window.show();
     return app.exec();
 }
