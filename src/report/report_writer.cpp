@@ -172,7 +172,7 @@ void ReportWriter::OpenReport(int kind, const std::string& name) {
     switch (target_) {
         case kTargetPrinter:
             if (!ui_.platform.CanPrint()) {
-                ReportError(ui_, "Ausdruck auf dem Systemdrucker ist hier nicht möglich");
+                ReportError(ui_, "Ausdruck auf dem Systemdrucker ist hier nicht m\x94glich");
                 ui_.errorFlag = true;
                 return;
             }
@@ -180,7 +180,7 @@ void ReportWriter::OpenReport(int kind, const std::string& name) {
         case kTargetScreen:
         case kTargetTextProgram:
             if (!CreateTemporaryFile()) {
-                ReportError(ui_, "Ungültiger Dateiname \"" + outputName_ + "\" !");
+                ReportDisplayedError(ui_, "Ungültiger Dateiname \"" + outputName_ + "\" !");
                 ui_.errorFlag = true;
             }
             break;
@@ -207,7 +207,7 @@ void ReportWriter::OpenReport(int kind, const std::string& name) {
             // A private temporary file: batch runs may run side by side in one folder.
             ui_.helpNumber = 1070;
             if (!CreateTemporaryFile()) {
-                ReportError(ui_, "Ungültiger Dateiname \"" + outputName_ + "\" !");
+                ReportDisplayedError(ui_, "Ungültiger Dateiname \"" + outputName_ + "\" !");
                 ui_.errorFlag = true;
             }
             break;
@@ -249,7 +249,7 @@ void ReportWriter::CreateReportFile() {
         return;
     }
     if (!file_.Create(outputName_)) {
-        ReportError(ui_, "Ungültiger Dateiname \"" + outputName_ + "\" !");
+        ReportDisplayedError(ui_, "Ungültiger Dateiname \"" + outputName_ + "\" !");
         ui_.errorFlag = true;
     }
 }
@@ -302,7 +302,7 @@ void ReportWriter::FinishTarget(const std::string& file) {
             std::remove(file.c_str());
             if (!ui_.platform.PrintTextFile(copy, header_[0], settings_.textFontPrintout,
                                             settings_.textSizePrintout)) {
-                ReportError(ui_, "Ausdruck auf dem Systemdrucker ist hier nicht möglich");
+                ReportError(ui_, "Ausdruck auf dem Systemdrucker ist hier nicht m\x94glich");
             }
             std::remove(copy.c_str());
             break;

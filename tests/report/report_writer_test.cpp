@@ -311,7 +311,9 @@ TEST_F(ReportWriterTest, ExternalTextProgramGetsTheConvertedCopy) {
 TEST_F(ReportWriterTest, RefusedAndCancelledTargetsWriteNothing) {
     report.OpenReport(kTargetPrinter, "");
     EXPECT_TRUE(program.ui.errorFlag) << "no system printer without a window";
-    EXPECT_FALSE(platform->messages.empty());
+    ASSERT_FALSE(platform->messages.empty());
+    EXPECT_EQ(platform->messages.back().text,
+              "Ausdruck auf dem Systemdrucker ist hier nicht m\xC3\xB6glich");
 
     program.ui.errorFlag = false;
     settings.textDeviceWindow = true;
