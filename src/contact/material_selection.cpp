@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "dbf/dbf_file.h"
 #include "util/codepage.h"
+#include "util/file_prompts.h"
 #include "util/number_text.h"
 #include "util/text.h"
 
@@ -28,18 +28,6 @@ const char* const kBaseTitle = "Werkstoff-Basisdaten";
 // Help topics of the tables: this + 10 * table number.
 constexpr int kMaterialHelpBase = 9500;
 
-bool FileReadable(UiState& ui, const std::string& path) {
-    DbfFile f;
-    if (f.Open(path, false)) return true;
-    ui.errorFlag = true;
-    if (ui.showErrors) {
-        ui.platform.MessageBox(
-            BoxKind::Error,
-            "Fehler : ", "Datei " + path + " " + "nicht gefunden oder kein Zugriffsrecht" + " !");
-    }
-    return false;
-}
-
 std::string Cut(const std::string& t, size_t n) {
     return t.substr(0, n);
 }
@@ -50,7 +38,7 @@ int OpenMaterialTable(MaterialDatabase& db, int table) {
     if (table < 1 || table > 3) return 0;
     const MaterialTableSpec& spec = kTables[static_cast<size_t>(table - 1)];
     const std::string path = WithBackslash(db.dbfDir) + spec.name + ".dbf";
-    if (!FileReadable(db.ui, path)) return 0;
+    if (!CheckFileReadable(db.ui, path)) return 0;
     const int area = db.tables.Open(path, true, DbfOpenMode::Shared);
     if (area == 0) {
         db.ui.errorFlag = true;

@@ -1,61 +1,18 @@
 #include "project/project_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "project/project_file_format.h"
 #include "shell/program.h"
+#include "util/file_prompts.h"
 #include "util/io_error.h"
 #include "util/line_file.h"
 #include "util/number_text.h"
+#include "util/prompts.h"
 #include "util/safe_file.h"
 #include "util/text.h"
 
 namespace zel3 {
 
 namespace {
-
-// Error boxes for file names, which are shown as they are (UTF-8).
-void FileError(UiState& ui, const std::string& text) {
-    if (ui.showErrors) ui.platform.MessageBox(BoxKind::Error, "Fehler : ", text);
-    ui.errorFlag = true;
-}
-
-bool Readable(UiState& ui, const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    const bool ok = fd >= 0 && ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-    if (fd >= 0) ::close(fd);
-    if (!ok) FileError(ui, "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !");
-    return ok;
-}
-
-// Asks before overwriting (unless the name holds "aktuell") and tries the name out by
-// creating the file once.
-bool NewFileAllowed(UiState& ui, const std::string& path, bool askOverwrite) {
-    struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
-        const YesNoCancel a =
-            ui.platform.Question(ui.programTitle, path +
-                                                      " existiert bereits.   \xC3\xBC"
-                                                      "berschreiben ?");
-        if (a != YesNoCancel::Yes) {
-            ui.errorFlag = true;
-            return false;
-        }
-    }
-    if (exists) return true;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        FileError(ui, "Ung\xC3\xBCltiger Dateiname \"" + path + "\" !");
-        return false;
-    }
-    ::close(fd);
-    ::unlink(path.c_str());
-    return true;
-}
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -111,7 +68,7 @@ void SaveProject(Program& p, const std::string& name) {
     if (!name.empty()) {
         path = ProjectFilePath(p.run.ProjectDir, name, ext);
         // A plain save replaces its own file without asking; a new name is tried out first.
-        if (!NewFileAllowed(ui, path, false)) return;
+        if (!PrepareNewFile(ui, path, false)) return;
     } else {
         // A project named by its file (from the command line) is offered in its own folder.
         std::string startDir = p.run.ProjectDir;
@@ -131,7 +88,7 @@ void SaveProject(Program& p, const std::string& name) {
         p.run.ProjectDir = FolderOf(chosen);
         const std::string base = ChosenProjectName(chosen, ext);
         path = ProjectFilePath(p.run.ProjectDir, base, ext);
-        if (!NewFileAllowed(ui, path, true)) return;
+        if (!PrepareNewFile(ui, path)) return;
         p.run.ProjectName = base;
     }
 
@@ -171,7 +128,7 @@ void LoadProject(Program& p, const std::string& name) {
     } else {
         path = name;
     }
-    if (!Readable(ui, path)) {
+    if (!CheckFileReadable(ui, path)) {
         if (nameFromBase) p.run.ProjectName.clear();
         return;
     }
@@ -184,7 +141,9 @@ void LoadProject(Program& p, const std::string& name) {
     if (in.isOpen() && !readFailed) badLine = ReadProjectLines(in, loaded);
     p.contactCase = std::move(loaded);
     if (badLine != 0) {
-        FileError(ui, "Datei " + path + " ist fehlerhaft (Zeile " + IntToText(badLine) + ") !");
+        ReportDisplayedError(
+            ui, "Datei " + path + " ist fehlerhaft (Zeile " + IntToText(badLine) + ") !");
+        ui.errorFlag = true;
     }
 }
 

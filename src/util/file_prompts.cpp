@@ -1,5 +1,7 @@
 #include "util/file_prompts.h"
 
+#include <fcntl.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,9 +100,9 @@ bool CheckFileReadable(UiState& ui, const std::string& path) {
     return true;
 }
 
-bool PrepareNewFile(UiState& ui, const std::string& path) {
+bool PrepareNewFile(UiState& ui, const std::string& path, bool askOverwrite) {
     const bool exists = Exists(path);
-    if (exists && path.find("aktuell") == std::string::npos) {
+    if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
         const bool overwrite = AskYesNoDisplayed(ui, path + " " +
                                                          DisplayText(ui,
                                                                      "existiert bereits.   \x81"
@@ -113,9 +115,13 @@ bool PrepareNewFile(UiState& ui, const std::string& path) {
     bool writable = false;
     if (exists) {
         writable = !IsDirectory(path) && ::access(path.c_str(), W_OK) == 0;
-    } else if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fclose(f);
-        writable = std::remove(path.c_str()) == 0;
+    } else {
+        // O_EXCL: a file that appeared since the check above is never emptied by the probe.
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            writable = ::unlink(path.c_str()) == 0;
+        }
     }
     if (!writable) {
         ReportDisplayedError(ui,

@@ -105,6 +105,7 @@ TEST_F(ProjectFiles, SaveAsAsksBeforeOverwritingAPlainSaveDoesNot) {
     EXPECT_EQ(Read(dir_ / "alt.zl3"), before);
 
     // Yes writes it and names the project.
+    p.ui.errorFlag = false;  // as every command starts
     platform_->dialogAnswers.push_back(test::DialogAnswer::Text((dir_ / "alt.zl3").string()));
     platform_->questionAnswers.push_back(YesNoCancel::Yes);
     SaveProject(p, "");
