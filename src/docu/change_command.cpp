@@ -3,11 +3,11 @@
 #include <sstream>
 #include <vector>
 
-#include "docu/change_log_lines.h"
+#include "docu/change_log_report.h"
 #include "shell/program.h"
-#include "util/codepage.h"
 #include "util/date_text.h"
 #include "util/number_text.h"
+#include "util/prompts.h"
 #include "util/text.h"
 
 namespace zel3 {
@@ -20,19 +20,14 @@ const std::string kChangesTitle = "\x8Enderungen";  // "Änderungen"
 const std::string kReplaces = "Ersatz f\x81r";      // "Ersatz für"
 const std::string kReplacedBy = "Ersetzt durch";
 
-// The generic dialogs take and give display texts; the case keeps code page 850.
-bool AskText(UiState& ui, const std::string& title, std::size_t limit, std::string& value) {
-    std::string answer = OemToDisplay(ui.text, value);
-    if (!ui.platform.TextDialog(OemToDisplay(ui.text, title), static_cast<int>(limit), answer)) {
-        ui.errorFlag = true;
-        return false;
-    }
-    value = DisplayToOem(answer);
-    return true;
+// The text prompt; false when cancelled.
+bool AskLine(UiState& ui, const std::string& title, std::size_t limit, std::string& value) {
+    AskText(ui, title, static_cast<int>(limit), value);
+    return !ui.errorFlag;
 }
 
 bool AskField(UiState& ui, const std::string& title, std::size_t limit, std::string& value) {
-    if (!AskText(ui, title, limit, value)) return false;
+    if (!AskLine(ui, title, limit, value)) return false;
     value = value.substr(0, limit);
     return true;
 }
@@ -42,7 +37,7 @@ bool AskPlacementNumbers(UiState& ui, const std::string& title, const NumberForm
                          TextPlacement& t) {
     std::string line = FormatValue(nf, t.x) + "  " + FormatValue(nf, t.y) + "  " +
                        FormatValue(nf, t.h) + "  " + FormatValue(nf, t.phi);
-    if (!AskText(ui, title, 60, line)) return false;
+    if (!AskLine(ui, title, 60, line)) return false;
     std::istringstream words(ReplaceChar(line, ';', ' '));
     std::string word;
     double* fields[4] = {&t.x, &t.y, &t.h, &t.phi};
@@ -50,13 +45,12 @@ bool AskPlacementNumbers(UiState& ui, const std::string& title, const NumberForm
     return true;
 }
 
-// Shown in the text screen; printing goes the same way until the report writer takes it.
-void ShowLog(Program& p) {
-    std::vector<std::string> lines =
-        ChangeLogLines(p.contactCase, p.settings.changeIndexStyle,
-                       p.identity.ProgramTitle + " V" + p.identity.VersionText);
-    for (std::string& l : lines) l = OemToUtf8(l);
-    p.platform().ShowTextScreen(OemToUtf8(kChangesTitle), lines);
+// Code 4 shows the log on the screen; code 5 leaves the choice of the target to the writer.
+void ShowLog(Program& p, int kind = kTargetScreen) {
+    WriteChangeLogReport(p.report, p.contactCase, p.settings.changeIndexStyle,
+                         p.identity.ProgramTitle + " V" + p.identity.VersionText, p.run.ProjectName,
+                         kind);
+    NormalCursor(p.ui);
 }
 
 }  // namespace
@@ -70,7 +64,7 @@ void EditChange(UiState& ui, ChangeEntry& entry, int number) {
         !AskField(ui, head + "Bearbeiter", kChangeEditorLength, e.editor)) {
         return;
     }
-    if (!AskText(ui, head + "Beschreibung", 255, e.description)) return;
+    if (!AskLine(ui, head + "Beschreibung", 255, e.description)) return;
     entry = std::move(e);
     ui.errorFlag = false;
 }
@@ -116,31 +110,21 @@ void ChangeCommand(Program& p, int code) {
     UiState& ui = p.ui;
     ChangeLog& log = p.contactCase.changes;
     if (code == kChangeAsk) {
-        const std::vector<std::string> options = {"neu",
-                                                  "\xC3\xA4ndern",
-                                                  "l\xC3\xB6schen",
-                                                  "anzeigen",
-                                                  "Ausdruck",
-                                                  "Zeichnungsinfo",
-                                                  "zur\xC3\xBC"
-                                                  "ck..."};
+        SetOptionTexts(ui,
+                       {"neu", "\x84ndern", "l\x94schen", "anzeigen", "Ausdruck", "Zeichnungsinfo",
+                        "zur\x81"
+                        "ck..."});
         ui.helpNumber = 2600;
         int selected = 1;
-        if (!ui.platform.RadioDialog(OemToUtf8(kChangesTitle), options, selected)) {
-            ui.errorFlag = true;
-            return;
-        }
+        AskChoice(ui, kChangesTitle, 7, selected);
+        if (ui.errorFlag) return;
         if (selected < 1 || selected >= 7) return;
         code = selected;
     }
     switch (code) {
         case kChangeNew: {
             if (log.count >= kMaxChanges) {
-                if (ui.showErrors) {
-                    ui.platform.MessageBox(
-                        BoxKind::Error, "Fehler : ",
-                        OemToUtf8("Max. \x8Enderungen = " + IntToText(kMaxChanges) + " !"));
-                }
+                ReportError(ui, "Max. \x8Enderungen = " + IntToText(kMaxChanges) + " !");
                 ui.errorFlag = true;
                 return;
             }
@@ -172,7 +156,7 @@ void ChangeCommand(Program& p, int code) {
             ShowLog(p);
             break;
         case kChangePrint:
-            ShowLog(p);
+            ShowLog(p, 0);
             break;
         case kChangeDrawingInfo:
             EditDrawingInfo(ui, p.contactCase.drawingInfo, p.settings.releaseText);

@@ -1,14 +1,9 @@
-#include "docu/change_log_lines.h"
+#include "docu/change_log_report.h"
 
 #include "util/number_text.h"
 #include "util/text.h"
 
 namespace zel3 {
-
-namespace {
-const std::string kDoubleLine(78, '=');
-const std::string kSingleLine(78, '-');
-}  // namespace
 
 std::string ChangeLogIndexText(int number, int indexStyle) {
     if (indexStyle == 1) return IntToText(number);
@@ -21,8 +16,8 @@ std::string ChangeLogHeaderLine() {
 }
 
 std::string ChangeLogEntryLine(const ChangeEntry& entry, int number, int indexStyle) {
-    return "  " + ChangeLogIndexText(number, indexStyle) + "     " + PadRight(entry.date, 10) + "   " +
-           PadRight(entry.editor, 6) + "   " + PadRight(entry.designation, 20);
+    return "  " + ChangeLogIndexText(number, indexStyle) + "     " + PadRight(entry.date, 10) +
+           "   " + PadRight(entry.editor, 6) + "   " + PadRight(entry.designation, 20);
 }
 
 std::string ChangeLogDescriptionLine(const ChangeEntry& entry) {
@@ -33,32 +28,42 @@ std::string ChangeLogDescriptionLine(const ChangeEntry& entry) {
     return " " + line;
 }
 
-std::vector<std::string> ChangeLogLines(const ContactCase& c, int indexStyle,
-                                        const std::string& titleLine) {
+void WriteChangeLogReport(ReportWriter& report, const ContactCase& c, int indexStyle,
+                          const std::string& titleLine, const std::string& projectName, int kind) {
+    UiState& ui = report.ui();
+    report.caseRemarks = c.remarks;
+    report.SetReportHeader(titleLine, "\x8Enderungsprotokoll", c.remarks[0], c.remarks[1],
+                           c.remarks[2], 0);
+    report.OpenReport(kind, projectName.empty() ? std::string() : projectName + ".TXT");
+    if (ui.errorFlag) return;
+    report.CreateReportFile();
+    if (ui.errorFlag) return;
+    report.PageHeader(0, 0);
+    if (ui.errorFlag) return;
+
     const DrawingInfo& info = c.drawingInfo;
-    std::vector<std::string> out = {titleLine, "\x8Enderungsprotokoll", c.remarks[0], c.remarks[1],
-                                    c.remarks[2]};
-    out.push_back("");
-    out.push_back("Erstellungsdatum: " + info.signOff[kDrawnBy].date + "     " + "Erstellt von" +
-                  ": " + info.signOff[kDrawnBy].name);
+    report.WriteLine("");
+    report.WriteLine("Erstellungsdatum: " + info.signOff[kDrawnBy].date + "     " + "Erstellt von" +
+                     ": " + info.signOff[kDrawnBy].name);
     if (!info.replaces.empty()) {
-        out.push_back("");
-        out.push_back("Ersatz f\x81r: " + PadRight(info.replaces, 15));
+        report.WriteLine("");
+        report.WriteLine("Ersatz f\x81r: " + PadRight(info.replaces, 15));
     }
     if (!info.replacedBy.empty()) {
-        out.push_back("");
-        out.push_back("Ersetzt durch: " + PadRight(info.replacedBy, 15));
+        report.WriteLine("");
+        report.WriteLine("Ersetzt durch: " + PadRight(info.replacedBy, 15));
     }
-    out.push_back("");
-    out.push_back(ChangeLogHeaderLine());
-    out.push_back(kDoubleLine);
+    report.WriteLine("");
+    report.WriteLine(ChangeLogHeaderLine());
+    report.WriteLine(report.DoubleLine());
     for (int i = 1; i <= c.changes.count; ++i) {
         const ChangeEntry& e = c.changes.entries[static_cast<std::size_t>(i - 1)];
-        out.push_back(ChangeLogEntryLine(e, i, indexStyle));
-        out.push_back(ChangeLogDescriptionLine(e));
-        out.push_back(kSingleLine);
+        report.WriteLine(ChangeLogEntryLine(e, i, indexStyle));
+        report.WriteLine(ChangeLogDescriptionLine(e));
+        report.WriteLine(report.SingleLine());
     }
-    return out;
+    report.EndPage();
+    report.CloseReport();
 }
 
 }  // namespace zel3

@@ -4,7 +4,8 @@
 
 #include <memory>
 
-#include "docu/change_log_lines.h"
+#include "docu/change_log_report.h"
+#include "report/report_test_support.h"
 #include "shell/program.h"
 #include "support/scripted_platform.h"
 
@@ -15,11 +16,7 @@ using test::DialogAnswer;
 
 class ChangeCommands : public ::testing::Test {
   protected:
-    ChangeCommands() {
-        auto platform = std::make_unique<test::ScriptedPlatform>();
-        platform_ = platform.get();
-        program_ = std::make_unique<Program>(std::move(platform));
-    }
+    ChangeCommands() : platform_(env_.platform), program_(&env_.program) {}
     void AnswerChange(const std::string& designation, const std::string& description) {
         for (const std::string& t :
              {designation, std::string("05.12.2026"), std::string("HU"), description}) {
@@ -28,8 +25,15 @@ class ChangeCommands : public ::testing::Test {
     }
     ChangeLog& log() { return program_->contactCase.changes; }
 
-    test::ScriptedPlatform* platform_ = nullptr;
-    std::unique_ptr<Program> program_;
+    // The change log as last shown on the screen.
+    std::string Shown() const {
+        EXPECT_EQ(platform_->messages.back().caption, "text file");
+        return test::ReadBytes(platform_->messages.back().text);
+    }
+
+    test::ReportProgram env_;
+    test::ScriptedPlatform* platform_;
+    Program* program_;
 };
 
 TEST_F(ChangeCommands, NewModifyAndDeleteWorkOnTheLastEntry) {
@@ -41,7 +45,8 @@ TEST_F(ChangeCommands, NewModifyAndDeleteWorkOnTheLastEntry) {
     }
     ASSERT_EQ(log().count, 3);
     EXPECT_EQ(log().entries[2].designation, "drei");
-    EXPECT_EQ(platform_->messages.back().caption, "text screen");  // the log is shown
+    EXPECT_NE(Shown().find("  c     05.12.2026   HU       drei"), std::string::npos)
+        << "the log is shown after each change";
 
     AnswerChange("DREI", "ge\xC3\xA4ndert");  // typed on screen in UTF-8
     ChangeCommand(p, kChangeModify);
@@ -88,7 +93,7 @@ TEST_F(ChangeCommands, ChoiceOfferedForCodeZero) {
     platform_->dialogAnswers.push_back(DialogAnswer::Choice(3));  // delete on an empty log
     ChangeCommand(p, kChangeAsk);
     EXPECT_EQ(log().count, 0);
-    EXPECT_EQ(platform_->messages.back().caption, "text screen");
+    EXPECT_NE(Shown().find("\xC3\x84nderungsprotokoll"), std::string::npos);
 }
 
 TEST_F(ChangeCommands, DrawingInfoKeepsAtLeastOnePlacement) {
@@ -114,20 +119,35 @@ TEST_F(ChangeCommands, DrawingInfoKeepsAtLeastOnePlacement) {
     EXPECT_EQ(d.replaces, "ZL-1");
 }
 
-TEST(ChangeLogLines, EntriesByIndexStyleWithTheDescriptionOnOneLine) {
+TEST(ChangeLogReport, EntriesByIndexStyleWithTheDescriptionOnOneLine) {
+    test::ReportProgram env;
     ContactCase c;
     c.changes.count = 2;
     c.changes.entries[0] = {"Radius", "03.12.2026", "HU", "zwei\nZeilen"};
     c.changes.entries[1] = {"Kraft", "04.12.2026", "MA", ""};
     c.drawingInfo.replaces = "ZL-0814";
-    const std::vector<std::string> letters = ChangeLogLines(c, 0, "ZEL3 V2.7");
-    EXPECT_EQ(letters[1], "\x8Enderungsprotokoll");
-    EXPECT_EQ(letters[8], "Ersatz f\x81r: ZL-0814        ");
-    EXPECT_EQ(letters[10], "  Index Datum        Bearb.   \x8Enderung            ");
-    EXPECT_EQ(letters[12], "  a     03.12.2026   HU       Radius              ");
-    EXPECT_EQ(letters[13], " zwei Zeilen");
-    EXPECT_EQ(letters[15].substr(0, 3), "  b");
-    EXPECT_EQ(ChangeLogLines(c, 1, "")[15].substr(0, 3), "  2");
+    c.remarks = {"Lager A", "", ""};
+    WriteChangeLogReport(env.program.report, c, 0, "ZEL3 V2.7", "welle", kTargetScreen);
+    ASSERT_FALSE(env.program.ui.errorFlag);
+    const std::string letters = test::ReadBytes(env.platform->messages.back().text);
+    for (const char* line :
+         {"ZEL3 V2.7", "\xC3\x84nderungsprotokoll", "Lager A", "Ersatz f\xC3\xBCr: ZL-0814        ",
+          "  Index Datum        Bearb.   \xC3\x84nderung            ",
+          "  a     03.12.2026   HU       Radius              ", " zwei Zeilen",
+          "  b     04.12.2026   MA       Kraft"}) {
+        EXPECT_NE(letters.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(letters.find("Ersetzt durch"), std::string::npos) << "empty fields are left out";
+
+    // Printing lets the writer's target apply: here the file target, offered under the
+    // project's name.
+    env.program.settings.textDevice = kTargetFile;
+    const std::string file = env.temp.Dir() + "log.txt";
+    env.platform->dialogAnswers.push_back(test::DialogAnswer::Text(file));
+    WriteChangeLogReport(env.program.report, c, 1, "ZEL3 V2.7", "welle", 0);
+    ASSERT_FALSE(env.program.ui.errorFlag);
+    EXPECT_NE(env.platform->requests.back().preset.find("|welle.txt"), std::string::npos);
+    EXPECT_NE(test::ReadBytes(file).find("  2     04.12.2026"), std::string::npos);
 }
 
 }  // namespace
