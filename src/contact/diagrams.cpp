@@ -5,10 +5,11 @@
 
 #include "cad/cad_driver.h"
 #include "contact/hertz_solver.h"
-#include "graphics/sheet_prompts.h"
+#include "report/show_messages.h"
 #include "shell/program.h"
 #include "util/codepage.h"
 #include "util/number_text.h"
+#include "util/prompts.h"
 #include "util/units.h"
 
 namespace zel3 {
@@ -173,25 +174,23 @@ void ShowDiagram(Program& program, int kind, int outputMode) {
     ContactCase& c = program.contactCase;
     const NumberFormat& nf = program.settings.number;
     if (program.messages.calculationFailed) {
-        ShowCalculationFailed(program);
+        ShowMessageWindow(program);
         return;
     }
     if (kind == 0) {
         int chosen = 1;
-        ChooseOption(ui, program.settings.text, "Diagramm",
-                     {DiagramChoiceText(nf, DiagramKind::Deformation),
-                      DiagramChoiceText(nf, DiagramKind::SpringRate),
-                      DiagramChoiceText(nf, DiagramKind::Pressure),
-                      DiagramChoiceText(nf, DiagramKind::Stresses)},
-                     chosen);
+        SetOptionTexts(ui, {DiagramChoiceText(nf, DiagramKind::Deformation),
+                            DiagramChoiceText(nf, DiagramKind::SpringRate),
+                            DiagramChoiceText(nf, DiagramKind::Pressure),
+                            DiagramChoiceText(nf, DiagramKind::Stresses)});
+        AskChoice(ui, "Diagramm", 4, chosen);
         if (ui.errorFlag) return;
         kind = chosen;
     }
     if (kind < 1 || kind > 4) return;
     if ((kind == 1 || kind == 2) && c.result.w == 0 && c.F != 0) {
         // Code page 850: 0x81 is "ü".
-        ReportSheetError(ui, program.settings.text,
-                         "Verformung w kann f\x81r diese Kombination nicht berechnet werden");
+        ReportError(ui, "Verformung w kann f\x81r diese Kombination nicht berechnet werden");
         ui.errorFlag = true;
         return;
     }

@@ -3,8 +3,10 @@
 #include "cad/cad_driver.h"
 #include "cad/cad_table.h"
 #include "cad/form_frame.h"
-#include "graphics/sheet_prompts.h"
+#include "contact/standard_report.h"
+#include "report/show_messages.h"
 #include "shell/program.h"
+#include "util/prompts.h"
 #include "util/units.h"
 
 namespace zel3 {
@@ -14,27 +16,6 @@ namespace {
 constexpr int kResultsLayer = 19;
 constexpr int kChooseSheetHelp = 8270;
 constexpr int kDrawSheetHelp = 8260;
-
-// "1. Zylinder d=20, L=10": number, kind and dimensions of body i, no units.
-std::string BodyLine(const ContactCase& c, int i, const NumberFormat& nf) {
-    const ContactBody& b = c.body[static_cast<std::size_t>(i - 1)];
-    auto length = [&](double v) { return FormatInUnit(nf, Quantity::Length, v); };
-    std::string t = std::to_string(i) + ". " + BodyKindName(b.kind);
-    switch (b.kind) {
-        case BodyKind::Sphere:
-            t += " d=" + length(b.sphereDiameter);
-            break;
-        case BodyKind::Cylinder:
-            t += " d=" + length(b.cylinderDiameter) + ", L=" + length(b.cylinderLength);
-            break;
-        case BodyKind::Special:
-            t += " rx=" + length(b.rx) + ", ry=" + length(b.ry);
-            break;
-        case BodyKind::Plane:
-            break;
-    }
-    return t;
-}
 
 void Row(CadDriver& cad, CadTable& table, const std::string& description, const std::string& symbol,
          const std::string& unit, const std::string& value) {
@@ -118,8 +99,8 @@ void DrawResultsTable(CadDriver& cad, const ContactCase& c, const MessageList& m
 
     cad.CadSetLayer(kResultsLayer);
     CadTable table = CadTableCreate(cad, programTitle, x, y, h, {25, 6, 6, 10, 0, 0, 0});
-    Row(cad, table, BodyLine(c, 1, nf), "", "", "");
-    Row(cad, table, BodyLine(c, 2, nf), "", "", "");
+    Row(cad, table, BodySummaryText(c, 1, nf), "", "", "");
+    Row(cad, table, BodySummaryText(c, 2, nf), "", "", "");
     Row(cad, table, "Druckkraft", "F", UnitLabel(nf, Quantity::Force),
         FormatInUnit(nf, Quantity::Force, c.F));
     Row(cad, table, "Werkstoffkonstante", "E*", stress, stressColumn(r.Estar));
@@ -137,7 +118,7 @@ void DrawResultsTable(CadDriver& cad, const ContactCase& c, const MessageList& m
 void ShowContactSheet(Program& program, int outputMode, int sheet) {
     UiState& ui = program.ui;
     if (program.messages.calculationFailed) {
-        ShowCalculationFailed(program);
+        ShowMessageWindow(program);
         return;
     }
     int chosen = 1;
@@ -146,11 +127,10 @@ void ShowContactSheet(Program& program, int outputMode, int sheet) {
         int current = sheet;
         if (sheet == 0) {
             // Code page 850: 0x84 "ä", 0x81 "ü".
-            ChooseOption(ui, program.settings.text, "Bitte w\x84hlen ..",
-                         {"Geometrie", "Tabelle", "Formblatt",
-                          "zur\x81"
-                          "ck .."},
-                         chosen);
+            SetOptionTexts(ui, {"Geometrie", "Tabelle", "Formblatt",
+                                "zur\x81"
+                                "ck .."});
+            AskChoice(ui, "Bitte w\x84hlen ..", 4, chosen);
             if (ui.errorFlag || chosen == 4) return;
             current = chosen;
         }
