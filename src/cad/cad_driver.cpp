@@ -1,5 +1,6 @@
 #include "cad/cad_driver.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -7,6 +8,8 @@
 #include "cad/cad_layers.h"
 #include "cad/dxf_writer.h"
 #include "cad/iges_writer.h"
+#include "cad/plot_command.h"
+#include "cad/plot_start.h"
 #include "graphics/graphics_engine.h"
 #include "shell/program.h"
 #include "util/codepage.h"
@@ -61,6 +64,14 @@ bool CadDriver::Screen() const {
     return state_.kind == kCadScreen && !state_.blockMode;
 }
 
+std::string CadDriver::PlotCommandLine() const {
+    const int count =
+        std::clamp(settings_.kavrotCount, 1, static_cast<int>(settings_.kavrotCommand.size()) - 1);
+    const int selected =
+        program_.plotCommand >= 1 && program_.plotCommand <= count ? program_.plotCommand : 1;
+    return settings_.kavrotCommand[static_cast<size_t>(selected)];
+}
+
 std::string CadDriver::LayerName(int layer) const {
     return CadLayerName(settings_, layer);
 }
@@ -101,15 +112,12 @@ void CadDriver::CadOpen(int kind) {
         ui_.helpNumber = 2050;
         if (!ui_.platform.RadioDialog("CAD-Code", options, selected)) ui_.errorFlag = true;
         kind = selected;
+        if (!ui_.errorFlag && kind == kCadPlot)
+            ChoosePlotCommand(ui_, program_.settings, program_.plotCommand,
+                              program_.identity.ShortName);
     }
     if (ui_.errorFlag) return;
     if (kind < kCadDxf || kind > kCadTxt) {
-        ui_.errorFlag = true;
-        return;
-    }
-    if (kind == kCadPlot) {
-        // These writers are not part of this build yet.
-        Error(std::string("Ausgabe nicht verfügbar: ") + kKindTexts[kind - 1]);
         ui_.errorFlag = true;
         return;
     }
@@ -141,6 +149,10 @@ void CadDriver::CadOpen(int kind) {
             iges_ = std::make_unique<IgesWriter>(channel_, state_, settings_);
             iges_->OpenScratch(settings_.folders.TempDir);
         }
+    } else if (kind == kCadPlot) {
+        const std::string name = WithBackslash(settings_.folders.TempDir) + "kavrot.dxf";
+        state_.fileName = name;
+        if (!channel_.Create(name)) throw IoError(name, errno);
     } else {
         graphics_.Clear();
         ui_.platform.SetBusy(true);
@@ -155,6 +167,13 @@ void CadDriver::CadClose() {
             if (channel_.IsOpen()) {
                 DxfWriter(channel_, state_, settings_).EndOfFile();
                 channel_.Close();
+            }
+            break;
+        case kCadPlot:
+            if (channel_.IsOpen()) {
+                DxfWriter(channel_, state_, settings_).EndOfFile();
+                channel_.Close();
+                StartPlotter(ui_, PlotCommandLine());
             }
             break;
         case kCadIges:

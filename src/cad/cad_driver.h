@@ -76,6 +76,7 @@ class CadDriver {
     bool Dxf() const;
     bool Iges() const { return state_.kind == kCadIges && iges_ != nullptr; }
     bool Screen() const;
+    std::string PlotCommandLine() const;
     std::string TxtNumber(double x) const;
     void Txt(const std::string& keyword, std::initializer_list<double> values);
     void Error(const std::string& text);

@@ -64,6 +64,7 @@ class Program {
     HpglState hpgl;                          // plotter state carried from picture to picture
     MathMessageLog mathLog;                  // messages of the plane-geometry functions
     int cadKind = 3;                          // last CAD output kind, preselected next time
+    int plotCommand = 1;                      // selected plot converter command line (1..5)
     ReportWriter report;  // the one report being written
     std::vector<std::string> args;           // command-line parameters without the program name
     std::array<std::string, 5> recentFiles;  // entries 1..4; entry 1 is the newest

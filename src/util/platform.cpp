@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "util/command_line_words.h"
+#include "util/detached_process.h"
 
 extern char** environ;
 
@@ -23,6 +24,10 @@ bool Platform::StartProgram(const std::string& commandLine) {
     argv.push_back(nullptr);
     pid_t pid = 0;
     return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+}
+
+int Platform::StartHidden(const std::string& commandLine) {
+    return StartCodeFromErrno(StartDetachedProcess(SplitCommandLine(commandLine)));
 }
 
 bool Platform::OpenUrl(const std::string& url) {

@@ -77,6 +77,16 @@ public:
     // would, but nothing in it is interpreted. False when it could not be started.
     virtual bool StartProgram(const std::string& commandLine);
     virtual bool OpenUrl(const std::string& url);
+    // Starts a program from a command line without a window and without waiting. The result
+    // follows the classic start codes: 0 out of memory, 2 file not found, 3 path not found,
+    // 5 access denied, 11 not a program, other values below 32 other failures; 32 and above
+    // mean started.
+    virtual int StartHidden(const std::string& commandLine);
+    // The plot converter settings form on one command line. True on OK with line replaced by
+    // the form's result; false for "Abbrechen". Without a form, as "Abbrechen".
+    virtual bool EditPlotCommand(std::string& /*line*/, const std::string& /*tempDir*/) {
+        return false;
+    }
 
     // Text windows: the fixed-font screen (help screen) and the report viewer.
     virtual void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines);

@@ -4,13 +4,16 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -187,6 +190,38 @@ bool QtPlatform::StartProgram(const std::string& commandLine) {
     QStringList arguments;
     for (size_t i = 1; i < words.size(); ++i) arguments << Q(words[i]);
     return QProcess::startDetached(Q(words[0]), arguments);
+}
+
+int QtPlatform::StartHidden(const std::string& commandLine) {
+    std::vector<std::string> words = SplitCommandLine(commandLine);
+    if (words.empty()) return 2;
+    // QProcess tells no reasons; a program that is not there is named as such.
+    QString program = Q(words[0]);
+    if (program.contains(QLatin1Char('/'))) {
+        const QFileInfo info(program);
+        if (!info.exists()) return 2;
+        if (!info.isFile() || !info.isExecutable()) return 5;
+    } else {
+        program = QStandardPaths::findExecutable(program);
+        if (program.isEmpty()) return 2;
+    }
+    QStringList arguments;
+    // A command file without "#!" line (the batch file of a long plot command) is run by
+    // the shell, as execvp would.
+    QFile file(program);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray head = file.read(4);
+        if (!head.startsWith("#!") && !head.startsWith("\177ELF")) {
+            arguments << program;
+            program = QStringLiteral("/bin/sh");
+        }
+    }
+    QProcess process;
+    process.setProgram(program);
+    for (size_t i = 1; i < words.size(); ++i) arguments << Q(words[i]);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    return process.startDetached() ? 33 : 31;
 }
 
 bool QtPlatform::OpenUrl(const std::string& url) {

@@ -41,6 +41,7 @@ public:
     bool MessageDescription(const std::string& message, std::string& cause, std::string& remedy,
                             bool& changed) override;
     bool StartProgram(const std::string& commandLine) override;
+    int StartHidden(const std::string& commandLine) override;
     bool OpenUrl(const std::string& url) override;
     void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) override;
     bool CanPrint() const override { return true; }

@@ -154,6 +154,24 @@ public:
         startedPrograms.push_back(commandLine);
         return true;
     }
+    // Hidden starts: recorded; the result is hiddenStartResult (33: started).
+    std::vector<std::string> hiddenStarts;
+    int hiddenStartResult = 33;
+    int StartHidden(const std::string& commandLine) override {
+        hiddenStarts.push_back(commandLine);
+        return hiddenStartResult;
+    }
+    // The plot converter form: each answer replaces the line; an empty queue is "Abbrechen".
+    std::deque<DialogAnswer> plotFormAnswers;
+    std::vector<std::string> plotFormLines;  // the lines the form was opened with
+    bool EditPlotCommand(std::string& line, const std::string&) override {
+        plotFormLines.push_back(line);
+        if (plotFormAnswers.empty()) return false;
+        DialogAnswer a = plotFormAnswers.front();
+        plotFormAnswers.pop_front();
+        if (a.ok) line = a.text;
+        return a.ok;
+    }
     bool OpenUrl(const std::string& url) override {
         startedPrograms.push_back("url " + url);
         return true;
