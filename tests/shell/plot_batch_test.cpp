@@ -51,6 +51,12 @@ TEST(PlotBatch, Cad4WritesKavrotDxfAndStartsTheConverter) {
     ASSERT_TRUE(AppearsSoon(temp / "kavrot.seen")) << ReadBytes(temp / "out.log");
     EXPECT_EQ(ReadBytes(temp / "kavrot.seen"), dxf);
     EXPECT_FALSE(Exists(temp / "kugel_kugel.dxf"));
+    // Debian's interpreter, where python3-ezdxf lives, reads the plot file back.
+    const std::string python =
+        ::access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3";
+    const std::string check = python + " '" ZEL3_TEST_SOURCE_DIR "/cad/dxf_audit_check.py' '" +
+                              (temp / "kavrot.dxf") + "'";
+    EXPECT_EQ(std::system(check.c_str()), 0) << check;
 }
 
 }  // namespace
