@@ -7,6 +7,10 @@
 #include <QMenuBar>
 
 #include "graphics/drawing_area_widget.h"
+#include "graphics/help_browser.h"
+#include "report/message_section.h"
+#include "report/show_messages.h"
+#include "shell/help_commands.h"
 #include "shell/edit_commands.h"
 #include "shell/file_commands.h"
 #include "shell/material_picking.h"
@@ -156,7 +160,8 @@ void MainWindow::buildMenus() {
     addItem(view, "mi_viewsigma", "Sigmay, z, tau = f (z)",
             [this] { runView([](Program& p) { ShowDiagram(p, 4, 3); }); });
     view->addSeparator();
-    addItem(view, "mi_viewErrors", "Error Messages")->setEnabled(false);
+    addItem(view, "mi_viewErrors", "Error Messages", [this] { runView(ShowMessagesReport); })
+        ->setEnabled(false);
 
     QMenu* cad = addMenu(nullptr, "mi_cad", "CAD");
     addItem(cad, "mi_cadAbmessungen", "Abmessungen",
@@ -192,20 +197,22 @@ void MainWindow::buildMenus() {
     addItem(ole, "mi_olePrintout", "Printout -> Excel");
 
     QMenu* help = addMenu(nullptr, "mi_help", "Help");
-    addItem(help, "mi_helpHilfebild", "&Hilfebild");
-    addItem(help, "mi_helpErrors", "Error Messages");
-    addItem(help, "mi_helpHistory", "&History");
-    addItem(help, "mi_helpDemo", "&Demo");
+    addItem(help, "mi_helpHilfebild", "&Hilfebild",
+            [this] { runView([](Program& p) { BrowseHelpPictures(p); }); });
+    addItem(help, "mi_helpErrors", "Error Messages",
+            [this] { runView([](Program& p) { ShowMessageWindow(p); }); });
+    addItem(help, "mi_helpHistory", "&History", [this] { runView(ShowHistory); });
+    addItem(help, "mi_helpDemo", "&Demo", [this] { runView(ShowDemo); });
     QMenu* lang = addMenu(help, "mi_helpLanguage", "Language");
     addItem(lang, "mi_langDeutsch", "&Deutsch", [this] { SwitchLanguage(1); });
     addItem(lang, "mi_langEnglish", "&English", [this] { SwitchLanguage(2); });
     addItem(lang, "mi_langRoman", "&Roman", [this] { SwitchLanguage(7); });
     addItem(lang, "mi_langKorea", "&Korea", [this] { SwitchLanguage(8); });
     help->addSeparator();
-    addItem(help, "mi_helpWeb", "TRELLOX Homepage");
-    addItem(help, "mi_helpMail", "E-Mail");
+    addItem(help, "mi_helpWeb", "TRELLOX Homepage", [this] { runView(OpenMakerWebPage); });
+    addItem(help, "mi_helpMail", "E-Mail", [this] { runView(MailToMaker); });
     help->addSeparator();
-    addItem(help, "mi_helpAbout", "ZEL&3");
+    addItem(help, "mi_helpAbout", "ZEL&3", [this] { runView(ShowAbout); });
 }
 
 void MainWindow::applyMenuTexts() {

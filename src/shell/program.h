@@ -30,6 +30,9 @@ struct ProgramIdentity {
     std::string ProjectExt = "zl3";
     std::string VersionText = "2.7";
     std::string ProgramTitle = "ZEL3  Hertz'sche Pressung";
+    std::string MakerName = "TRELLOX";
+    std::string MakerWebPage = "https://www.trellox.de/";
+    std::string MakerMail = "support@trellox.de";
 };
 
 struct RunState {

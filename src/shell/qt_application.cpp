@@ -63,6 +63,7 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
     QGuiApplication::setDesktopFileName(QString::fromStdString(program.identity.ShortName));
     QApplication::setWindowIcon(
         QIcon::fromTheme(QString::fromStdString(program.identity.ShortName)));
+    qtPlatform->SetProductName(program.identity.ProductName);
 
     MainWindow window(program);
     qtPlatform->SetMainWindow(&window);

@@ -56,6 +56,12 @@ void Platform::ShowTextFile(const std::string& path) {
     std::fclose(f);
 }
 
+void Platform::AboutBox(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& l : lines) text += (text.empty() ? "" : "\n") + l;
+    MessageBox(BoxKind::Plain, "Info", text);
+}
+
 void Platform::PauseMs(int ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

@@ -91,6 +91,8 @@ public:
     // Text windows: the fixed-font screen (help screen) and the report viewer.
     virtual void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines);
     virtual void ShowTextFile(const std::string& path);
+    // The about box: caption "Info", the four lines and "OK".
+    virtual void AboutBox(const std::vector<std::string>& lines);
 
     // Printing a text file (UTF-8, form feeds between pages) on the system printer in the
     // given fixed font. The default refuses: runs without a window have no printer.

@@ -3,20 +3,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include "contact/drawing_names_dialog.h"
 #include "contact/geometry_dialog.h"
@@ -226,27 +222,6 @@ int QtPlatform::StartHidden(const std::string& commandLine) {
 
 bool QtPlatform::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl::fromUserInput(Q(url)));
-}
-
-void QtPlatform::ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) {
-    QDialog dlg(mainWindow_);
-    dlg.setWindowTitle(QStringLiteral("ZEL3"));
-    auto* layout = new QVBoxLayout(&dlg);
-    auto* text = new QPlainTextEdit(&dlg);
-    text->setReadOnly(true);
-    QFont font(QStringLiteral("Courier"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(13);
-    text->setFont(font);
-    QString all = Q(title);
-    for (size_t i = 0; i < lines.size() && i < 21; ++i) all += "\n" + Q(lines[i]);
-    text->setPlainText(all);
-    layout->addWidget(text);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-    layout->addWidget(buttons);
-    dlg.resize(560, 420);
-    dlg.exec();
 }
 
 void QtPlatform::SetBusy(bool busy) {

@@ -2,7 +2,9 @@
 // The platform of the desktop program: real Qt dialogs, message boxes and pickers.
 
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
+#include <optional>
 
 #include "config/settings.h"
 #include "util/platform.h"
@@ -44,6 +46,8 @@ public:
     int StartHidden(const std::string& commandLine) override;
     bool OpenUrl(const std::string& url) override;
     void ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) override;
+    void ShowTextFile(const std::string& path) override;
+    void AboutBox(const std::vector<std::string>& lines) override;
     bool CanPrint() const override { return true; }
     bool PrintTextFile(const std::string& path, const std::string& title, const std::string& font,
                        int pointSize) override;
@@ -61,6 +65,8 @@ public:
                        const std::function<bool(int body)>& pickMaterial) override;
     // Caption of the input dialogs (the program title).
     void SetDialogTitle(const std::string& title) { dialogTitle_ = title; }
+    // Caption of the text screen (the product name).
+    void SetProductName(const std::string& name) { productName_ = name; }
 
 private:
     void DialogHelp(bool picture);
@@ -70,6 +76,8 @@ private:
     QPointer<QWidget> drawingArea_;
     int busyDepth_ = 0;
     std::string dialogTitle_ = "ZEL3  Hertz'sche Pressung";
+    std::string productName_ = "ZEL3";
+    std::optional<QRect> textFileGeometry_;  // where the report viewer was closed last
 };
 
 }  // namespace zel3
