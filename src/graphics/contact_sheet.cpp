@@ -32,7 +32,9 @@ void DrawSheet(Program& program, int outputMode, ContactSheet sheet) {
     cad.CadSetLayer(0);
 
     const SheetSizes sizes = ComputeSheetSizes(c);
-    const Extents e = SheetExtents(sheet, sizes);
+    const Extents e = sheet == ContactSheet::Geometry
+                          ? GeometryWindow(GeometryShapes(c, sizes), sizes)
+                          : SheetExtents(sheet, sizes);
     cad.CadExtents(e.xmin, e.ymin, e.xmax, e.ymax);
     cad.CadTables(2);
     cad.CadBeginBlocks();

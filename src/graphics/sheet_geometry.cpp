@@ -126,4 +126,26 @@ std::vector<SheetShape> GeometryShapes(const ContactCase& c, const SheetSizes& s
     return out;
 }
 
+Extents GeometryWindow(const std::vector<SheetShape>& shapes, const SheetSizes& s) {
+    Extents e = SheetExtents(ContactSheet::Geometry, s);
+    auto take = [&e](double x, double y) {
+        if (!std::isfinite(x) || !std::isfinite(y)) return;
+        e.xmin = std::min(e.xmin, x);
+        e.xmax = std::max(e.xmax, x);
+        e.ymin = std::min(e.ymin, y);
+        e.ymax = std::max(e.ymax, y);
+    };
+    for (const SheetShape& shape : shapes) {
+        if (shape.kind == SheetShape::Circle) {
+            const double r = std::fabs(shape.r);
+            take(shape.x1 - r, shape.y1 - r);
+            take(shape.x1 + r, shape.y1 + r);
+        } else {
+            take(shape.x1, shape.y1);
+            take(shape.x2, shape.y2);
+        }
+    }
+    return e;
+}
+
 }  // namespace zel3

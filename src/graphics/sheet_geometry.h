@@ -51,5 +51,8 @@ constexpr int kOutlineLayer = 5;
 
 // The geometry drawing as a list of shapes in drawing order.
 std::vector<SheetShape> GeometryShapes(const ContactCase& c, const SheetSizes& s);
+// The geometry sheet's window grown until it holds every shape: the plain window leaves out
+// the side view and the upper half of body 1.
+Extents GeometryWindow(const std::vector<SheetShape>& shapes, const SheetSizes& s);
 
 }  // namespace zel3

@@ -30,10 +30,12 @@ TEST(ContactSheet, GeometrySheetListsWindowAndShapes) {
     const auto all = Sheet(t, c, 1);
     ASSERT_FALSE(all.empty());
     ASSERT_EQ(all.front().keyword, "MINMAX");
+    // The window holds both views with their centre lines: body 2 reaches down to -42 and
+    // its side view out to 72, body 1 up to 21.
     EXPECT_DOUBLE_EQ(all.front().Num(0), -22);
-    EXPECT_DOUBLE_EQ(all.front().Num(1), -22);
-    EXPECT_DOUBLE_EQ(all.front().Num(2), 40);
-    EXPECT_DOUBLE_EQ(all.front().Num(3), 20);
+    EXPECT_DOUBLE_EQ(all.front().Num(1), -42);
+    EXPECT_DOUBLE_EQ(all.front().Num(2), 72);
+    EXPECT_DOUBLE_EQ(all.front().Num(3), 21);
     EXPECT_EQ(all.back().keyword, "EOF");
 
     const auto circles = Only(all, "CIRCLE");

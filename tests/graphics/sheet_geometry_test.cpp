@@ -122,6 +122,49 @@ TEST(SheetGeometry, ConcaveSpecialBodyWrapsAroundItsPartner) {
     EXPECT_EQ(circles[3].r, 60);
 }
 
+TEST(SheetGeometry, GeometryWindowHoldsBothViewsOfEveryBodyKind) {
+    ContactCase spheres = TwoSpheres(20, 40);
+    ContactCase cylinders;
+    for (ContactBody& b : cylinders.body) {
+        b.kind = BodyKind::Cylinder;
+        b.cylinderDiameter = 30;
+        b.cylinderLength = 80;
+    }
+    ContactCase concave;  // a ball in a groove: body 2 wraps around body 1
+    concave.body[0].kind = BodyKind::Special;
+    concave.body[0].rx = concave.body[0].ry = 10;
+    concave.body[1].kind = BodyKind::Special;
+    concave.body[1].rx = -10.5;
+    concave.body[1].ry = 60;
+    ContactCase onPlane;
+    onPlane.body[0].kind = BodyKind::Special;
+    onPlane.body[0].rx = 25;
+    onPlane.body[0].ry = 5;
+    onPlane.body[1].kind = BodyKind::Plane;
+
+    for (const ContactCase* c : {&spheres, &cylinders, &concave, &onPlane}) {
+        const SheetSizes s = ComputeSheetSizes(*c);
+        const std::vector<SheetShape> shapes = GeometryShapes(*c, s);
+        const Extents e = GeometryWindow(shapes, s);
+        const Extents plain = SheetExtents(ContactSheet::Geometry, s);
+        EXPECT_LE(e.xmin, plain.xmin);
+        EXPECT_GE(e.xmax, plain.xmax);
+        auto inside = [&e](double x, double y) {
+            return x >= e.xmin && x <= e.xmax && y >= e.ymin && y <= e.ymax;
+        };
+        for (const SheetShape& sh : shapes) {
+            if (sh.kind == SheetShape::Circle) {
+                EXPECT_TRUE(inside(sh.x1 - sh.r, sh.y1 - sh.r) &&
+                            inside(sh.x1 + sh.r, sh.y1 + sh.r))
+                    << "circle at " << sh.x1 << ", " << sh.y1;
+            } else {
+                EXPECT_TRUE(inside(sh.x1, sh.y1) && inside(sh.x2, sh.y2))
+                    << "shape from " << sh.x1 << ", " << sh.y1;
+            }
+        }
+    }
+}
+
 TEST(SheetGeometry, TableAndFormSheetWindowsAreFixed) {
     const SheetSizes s{};
     const Extents t = SheetExtents(ContactSheet::Table, s);
