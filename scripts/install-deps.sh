@@ -8,7 +8,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   libxlsxwriter-dev
   python3 python3-ezdxf python3-dbfread python3-openpyxl
-  fonts-liberation xdg-utils desktop-file-utils
+  fonts-liberation xdg-utils poppler-utils desktop-file-utils
 "
 
 missing=""

@@ -1,10 +1,13 @@
 #include "docu/change_command.h"
 
+#include <optional>
 #include <sstream>
 #include <vector>
 
 #include "docu/change_log_report.h"
+#include "docu/docu_forms.h"
 #include "shell/program.h"
+#include "util/codepage.h"
 #include "util/date_text.h"
 #include "util/number_text.h"
 #include "util/prompts.h"
@@ -53,10 +56,82 @@ void ShowLog(Program& p, int kind = kTargetScreen) {
     NormalCursor(p.ui);
 }
 
+// The stored entry as the change dialog shows it, and back.
+ChangeForm ToForm(const UiState& ui, const ChangeEntry& e, int number) {
+    ChangeForm f;
+    f.number = number;
+    f.designation = OemToDisplay(ui.text, e.designation);
+    f.date = OemToDisplay(ui.text, e.date);
+    f.editor = OemToDisplay(ui.text, e.editor);
+    f.description = OemToDisplay(ui.text, e.description);
+    f.today = TodayText(ui.number);
+    return f;
+}
+
+void FromForm(const ChangeForm& f, ChangeEntry& e) {
+    e.designation = DisplayToOem(f.designation).substr(0, kChangeDesignationLength);
+    e.date = DisplayToOem(f.date).substr(0, kChangeDateLength);
+    e.editor = DisplayToOem(f.editor).substr(0, kChangeEditorLength);
+    e.description = DisplayToOem(f.description);
+}
+
+DrawingInfoForm ToDrawingInfoForm(const UiState& ui, const DrawingInfo& d,
+                                  const std::string& releaseText) {
+    DrawingInfoForm f;
+    f.replaces = OemToDisplay(ui.text, d.replaces);
+    f.replacedBy = OemToDisplay(ui.text, d.replacedBy);
+    const std::string rows[kSignOffRows] = {"Bearb.", "Gepr.", "Norm", releaseText};
+    for (int r = 0; r < kSignOffRows; ++r) {
+        const SignOff& s = d.signOff[static_cast<std::size_t>(r)];
+        f.rowCaptions[r] = OemToDisplay(ui.text, rows[r]);
+        f.dates[r] = OemToDisplay(ui.text, s.date);
+        f.names[r] = OemToDisplay(ui.text, s.name);
+    }
+    for (int i = 0; i < d.placementCount && i < kMaxPlacements; ++i) {
+        const TextPlacement& t = d.placements[static_cast<std::size_t>(i)];
+        f.placements[i] = {FormatValue(ui.number, t.x), FormatValue(ui.number, t.y),
+                           FormatValue(ui.number, t.h), FormatValue(ui.number, t.phi),
+                           OemToDisplay(ui.text, t.text)};
+    }
+    f.today = TodayText(ui.number);
+    return f;
+}
+
+// Row 1 is always taken; the rows after it up to the first one without text.
+void FromDrawingInfoForm(const DrawingInfoForm& f, DrawingInfo& d) {
+    d.replaces = DisplayToOem(f.replaces).substr(0, kReplaceLength);
+    d.replacedBy = DisplayToOem(f.replacedBy).substr(0, kReplaceLength);
+    for (int r = 0; r < kSignOffRows; ++r) {
+        SignOff& s = d.signOff[static_cast<std::size_t>(r)];
+        s.date = DisplayToOem(f.dates[r]).substr(0, kSignOffLength);
+        s.name = DisplayToOem(f.names[r]).substr(0, kSignOffLength);
+    }
+    int count = 0;
+    for (int i = 0; i < kMaxPlacements; ++i) {
+        const auto& row = f.placements[i];
+        if (i > 0 && Trim(row[4]).empty()) break;
+        TextPlacement& t = d.placements[static_cast<std::size_t>(i)];
+        t.x = TextToFloat(row[0]);
+        t.y = TextToFloat(row[1]);
+        t.h = TextToFloat(row[2]);
+        t.phi = TextToFloat(row[3]);
+        t.text = StoredText(row[4]).substr(0, kPlacementTextLength);
+        count = i + 1;
+    }
+    d.placementCount = count;
+}
+
 }  // namespace
 
 void EditChange(UiState& ui, ChangeEntry& entry, int number) {
     ui.helpNumber = 3000;
+    ChangeForm form = ToForm(ui, entry, number);
+    if (std::optional<bool> ok = ui.platform.ChangeDialog(form)) {
+        ui.errorFlag = !*ok;
+        if (*ok) FromForm(form, entry);
+        return;
+    }
+    // No change dialog here: the fields are asked one by one.
     ChangeEntry e = entry;
     const std::string head = kChangeTitle + " " + IntToText(number) + ": ";
     if (!AskField(ui, head + "\x8Enderungstext", kChangeDesignationLength, e.designation) ||
@@ -71,6 +146,13 @@ void EditChange(UiState& ui, ChangeEntry& entry, int number) {
 
 void EditDrawingInfo(UiState& ui, DrawingInfo& info, const std::string& releaseText) {
     ui.helpNumber = 3010;
+    DrawingInfoForm form = ToDrawingInfoForm(ui, info, releaseText);
+    if (std::optional<bool> ok = ui.platform.DrawingInfoDialog(form)) {
+        ui.errorFlag = !*ok;
+        if (*ok) FromDrawingInfoForm(form, info);
+        return;
+    }
+    // No drawing information dialog here: the fields are asked one by one.
     DrawingInfo d = info;
     if (!AskField(ui, kReplaces, kReplaceLength, d.replaces) ||
         !AskField(ui, kReplacedBy, kReplaceLength, d.replacedBy)) {

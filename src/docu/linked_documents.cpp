@@ -1,5 +1,10 @@
 #include "docu/linked_documents.h"
 
+#include <optional>
+
+#include "docu/docu_forms.h"
+#include "graphics/help_text.h"
+#include "shell/program.h"
 #include "util/codepage.h"
 #include "util/text.h"
 
@@ -9,6 +14,23 @@ namespace {
 
 constexpr std::size_t kProgramPartLength = 51;
 constexpr std::size_t kCommandLineLength = 101;
+constexpr int kHelpProgram = 2710;
+constexpr int kHelpFile = 2720;
+constexpr int kHelpSetup = 2730;
+
+// Without a set-up window the ten fields are asked one after the other.
+bool AskDocumentFields(UiState& ui, DocumentForm& form) {
+    for (int n = 0; n < kDocumentSlots; ++n) {
+        const std::string number = std::to_string(n + 1);
+        ui.helpNumber = kHelpProgram;
+        if (!ui.platform.TextDialog("Program " + number, kDocumentTextLength, form.programs[n]))
+            return false;
+        ui.helpNumber = kHelpFile;
+        if (!ui.platform.TextDialog("File " + number, kDocumentTextLength, form.files[n]))
+            return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -31,6 +53,29 @@ bool OpenDocument(Platform& platform, const DocumentSlot& slot) {
     }
     platform.SetBusy(false);
     return started;
+}
+
+void DocumentSetup(Program& program) {
+    UiState& ui = program.ui;
+    auto& slots = program.contactCase.documents;
+    DocumentForm form;
+    for (int n = 0; n < kDocumentSlots; ++n) {
+        form.programs[n] = OemToUtf8(slots[static_cast<std::size_t>(n)].program);
+        form.files[n] = OemToUtf8(slots[static_cast<std::size_t>(n)].file);
+    }
+    form.programHint = GetHelpText(program, kHelpProgram);
+    form.fileHint = GetHelpText(program, kHelpFile);
+    ui.helpNumber = kHelpSetup;
+    std::optional<bool> ok = ui.platform.DocumentSetupDialog(form);
+    if (!ok) ok = AskDocumentFields(ui, form);
+    if (!*ok) {
+        ui.errorFlag = true;
+        return;
+    }
+    for (int n = 0; n < kDocumentSlots; ++n) {
+        slots[static_cast<std::size_t>(n)] =
+            LimitedDocumentSlot(DisplayToOem(form.programs[n]), DisplayToOem(form.files[n]));
+    }
 }
 
 DocumentSlot LimitedDocumentSlot(const std::string& program, const std::string& file) {

@@ -8,6 +8,8 @@
 
 namespace zel3 {
 
+class Program;
+
 // Program, a blank and file (stored texts); the program part with its blank is cut to 51
 // characters and the whole line to 101. A file with blanks is quoted so that it stays one
 // argument.
@@ -17,6 +19,10 @@ std::string DocumentCommandLine(const DocumentSlot& slot);
 // its file with the desktop's opener. A failure to start is not reported (as for any linked
 // program); the result says whether something was started.
 bool OpenDocument(Platform& platform, const DocumentSlot& slot);
+
+// The "Document Setup" dialog on the case's five slots. Cancel changes nothing and sets the
+// error flag; OK stores every text cut to 50 characters.
+void DocumentSetup(Program& program);
 
 // Cuts both texts of a slot to the length a slot holds.
 DocumentSlot LimitedDocumentSlot(const std::string& program, const std::string& file);

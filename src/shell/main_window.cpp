@@ -7,7 +7,10 @@
 #include <QMenuBar>
 
 #include "graphics/drawing_area_widget.h"
+#include "docu/change_command.h"
+#include "docu/documentation_commands.h"
 #include "graphics/help_browser.h"
+#include "graphics/qt_picture_print.h"
 #include "report/message_section.h"
 #include "report/show_messages.h"
 #include "shell/help_commands.h"
@@ -121,7 +124,8 @@ void MainWindow::buildMenus() {
     addItem(file, "mi_fileSaveAs", "Save &As...",
             [this] { runFile([this](const WindowUpdates& u) { SaveCaseAs(program_, u); }); });
     file->addSeparator();
-    addItem(file, "mi_filePrint", "&Print")->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    addItem(file, "mi_filePrint", "&Print", [this] { runView(PrintShownPicture); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
     addItem(file, "mi_fileConfig", "Config");
     file->addSeparator();
@@ -174,20 +178,29 @@ void MainWindow::buildMenus() {
     addItem(db, "mi_dbPstat", "p stat/dyn.", [this] { BrowseMaterialTable(program_, 3); });
 
     QMenu* docu = addMenu(nullptr, "mi_docu", "Documentation");
-    addItem(docu, "mi_docuInfo", "Drawing Information");
+    addItem(docu, "mi_docuInfo", "Drawing Information", [this] { runView(CommandDrawingInfo); });
     docu->addSeparator();
-    addItem(docu, "mi_docuShow", "Show Changes");
-    addItem(docu, "mi_docuPrint", "Print Changes");
-    addItem(docu, "mi_docuNew", "New Change");
-    addItem(docu, "mi_docuModify", "Modify Changes");
-    addItem(docu, "mi_docuDelete", "Delete Change");
+    addItem(docu, "mi_docuShow", "Show Changes",
+            [this] { runView([](Program& p) { CommandChange(p, kChangeShow); }); });
+    addItem(docu, "mi_docuPrint", "Print Changes",
+            [this] { runView([](Program& p) { CommandChange(p, kChangePrint); }); });
+    addItem(docu, "mi_docuNew", "New Change",
+            [this] { runView([](Program& p) { CommandChange(p, kChangeNew); }); });
+    addItem(docu, "mi_docuModify", "Modify Changes",
+            [this] { runView([](Program& p) { CommandChange(p, kChangeModify); }); });
+    addItem(docu, "mi_docuDelete", "Delete Change",
+            [this] { runView([](Program& p) { CommandChange(p, kChangeDelete); }); });
     docu->addSeparator();
     for (int i = 1; i <= 5; ++i) {
         addItem(docu, QStringLiteral("mi_docuDocument%1").arg(i),
-                i == 5 ? QStringLiteral("Document &5") : QStringLiteral("Document %1").arg(i));
+                i == 5 ? QStringLiteral("Document &5") : QStringLiteral("Document %1").arg(i),
+                [this, i] {
+                    program_.ui.errorFlag = false;
+                    CommandOpenDocument(program_, i);
+                });
     }
     docu->addSeparator();
-    addItem(docu, "mi_docuSetup", "Document Setup");
+    addItem(docu, "mi_docuSetup", "Document Setup", [this] { runView(CommandDocumentSetup); });
 
     QMenu* ole = addMenu(nullptr, "mi_ole", "OLE");
     addItem(ole, "mi_oleStart", "Start Excel");

@@ -9,6 +9,7 @@
 // platform, the batch platform, the scripted test platform) keeps compiling.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@
 namespace zel3 {
 
 struct ContactCase;
+struct ChangeForm;
+struct DrawingInfoForm;
+struct DocumentForm;
 
 enum class BoxKind { Error, Note, Help, Plain };
 enum class YesNoCancel { Yes, No, Cancel };
@@ -136,6 +140,17 @@ public:
                                      const std::string& /*yLabel*/,
                                      const AxisLimits& /*automatic*/, AxisLimits& /*entered*/) {
         return false;
+    }
+
+    // The documentation dialogs (docu/docu_forms.h): true on OK with the form filled in,
+    // false when cancelled; nothing when there is no such window, so the caller asks the
+    // fields one by one.
+    virtual std::optional<bool> ChangeDialog(ChangeForm& /*form*/) { return std::nullopt; }
+    virtual std::optional<bool> DrawingInfoDialog(DrawingInfoForm& /*form*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<bool> DocumentSetupDialog(DocumentForm& /*form*/) {
+        return std::nullopt;
     }
 
     // The description window of one finding: the message, its cause and its remedy, the

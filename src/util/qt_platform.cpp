@@ -18,6 +18,7 @@
 #include "contact/geometry_dialog.h"
 #include "contact/material_dialog.h"
 #include "docu/list_choice_dialog.h"
+#include "graphics/animation_step_dialog.h"
 #include "docu/qt_dialog_frame.h"
 #include "docu/radio_choice_dialog.h"
 #include "docu/text_input_dialog.h"
@@ -292,6 +293,16 @@ namespace zel3 {
 
 void QtPlatform::RequestRepaint() {
     if (drawingArea_) drawingArea_->update();
+}
+
+bool QtPlatform::AnimationStep() {
+    // A repaint while the dialog waits replays the list again; that replay does not stop.
+    if (stepping_) return true;
+    stepping_ = true;
+    AnimationStepDialog dlg(mainWindow_);
+    const bool next = dlg.exec() == QDialog::Accepted;
+    stepping_ = false;
+    return next;
 }
 
 bool QtPlatform::EditGeometry(ContactCase& c, NumberFormat& number) {

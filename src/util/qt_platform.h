@@ -59,6 +59,10 @@ public:
     void ProcessEvents() override;
     void SetClipboardText(const std::string& text) override;
     void RequestRepaint() override;
+    bool AnimationStep() override;
+    std::optional<bool> ChangeDialog(ChangeForm& form) override;
+    std::optional<bool> DrawingInfoDialog(DrawingInfoForm& form) override;
+    std::optional<bool> DocumentSetupDialog(DocumentForm& form) override;
     bool EditDrawingNames(ContactCase& c, const TextOptions& text) override;
     bool EditGeometry(ContactCase& c, NumberFormat& number) override;
     bool EditMaterials(ContactCase& c, NumberFormat& number,
@@ -77,7 +81,8 @@ private:
     int busyDepth_ = 0;
     std::string dialogTitle_ = "ZEL3  Hertz'sche Pressung";
     std::string productName_ = "ZEL3";
-    std::optional<QRect> textFileGeometry_;  // where the report viewer was closed last
+    std::optional<QRect> textFileGeometry_;
+    bool stepping_ = false;  // the animation step dialog is open  // where the report viewer was closed last
 };
 
 }  // namespace zel3

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "docu/docu_forms.h"
 #include "util/platform.h"
 
 namespace zel3::test {
@@ -108,6 +109,19 @@ public:
         limitAnswers.pop_front();
         return true;
     }
+    // The documentation dialogs: each queued function plays the user on the form and answers
+    // OK (true) or Cancel; an empty queue stands for a platform without such a window.
+    std::deque<std::function<bool(ChangeForm&)>> changeDialogs;
+    std::deque<std::function<bool(DrawingInfoForm&)>> drawingInfoDialogs;
+    std::deque<std::function<bool(DocumentForm&)>> documentDialogs;
+    std::optional<bool> ChangeDialog(ChangeForm& form) override { return play(changeDialogs, form); }
+    std::optional<bool> DrawingInfoDialog(DrawingInfoForm& form) override {
+        return play(drawingInfoDialogs, form);
+    }
+    std::optional<bool> DocumentSetupDialog(DocumentForm& form) override {
+        return play(documentDialogs, form);
+    }
+
     void MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override {
         messages.push_back({kind, caption, text});
     }
@@ -220,6 +234,13 @@ public:
     }
 
 private:
+    template <typename Form>
+    static std::optional<bool> play(std::deque<std::function<bool(Form&)>>& queue, Form& form) {
+        if (queue.empty()) return std::nullopt;
+        auto user = std::move(queue.front());
+        queue.pop_front();
+        return user(form);
+    }
     bool caseDialog(const std::string& name, ContactCase& c) {
         caseDialogs.push_back(name);
         if (caseDialogAnswers.empty()) return false;

@@ -1,0 +1,92 @@
+#include "docu/change_entry_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zel3 {
+
+namespace {
+QString Q(const std::string& s) {
+    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
+}
+std::string S(const QString& s) {
+    return s.toUtf8().toStdString();
+}
+}  // namespace
+
+ChangeEntryDialog::ChangeEntryDialog(const ChangeForm& form, const HelpRequest& help,
+                                     QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("TForm_EinAend"));
+    setWindowTitle(QStringLiteral("Änderung %1").arg(form.number));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+
+    auto addEdit = [&](int row, const QString& caption, const char* name, const std::string& value,
+                       int maxLength) {
+        auto* edit = new QLineEdit(Q(value), this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setMaxLength(maxLength);
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        return edit;
+    };
+    designation_ = addEdit(0, QStringLiteral("Änderungstext"), "Edit_aenderung", form.designation,
+                           static_cast<int>(kChangeDesignationLength));
+    date_ = addEdit(1, QStringLiteral("Datum"), "Edit_datum", form.date,
+                    static_cast<int>(kChangeDateLength));
+    auto* today = new QPushButton(QStringLiteral("<") + Q(form.today), this);
+    today->setObjectName(QStringLiteral("Button_datum"));
+    today->setAutoDefault(false);
+    grid->addWidget(today, 1, 2);
+    const QString todayText = Q(form.today);
+    connect(today, &QPushButton::clicked, this, [this, todayText] { date_->setText(todayText); });
+    editor_ = addEdit(2, QStringLiteral("Bearbeiter"), "Edit_bearbeiter", form.editor,
+                      static_cast<int>(kChangeEditorLength));
+
+    auto* label = new QLabel(QStringLiteral("Beschreibung"), this);
+    description_ = new QPlainTextEdit(Q(form.description), this);
+    description_->setObjectName(QStringLiteral("Memo_beschreibung"));
+    description_->setMinimumSize(380, 90);
+    label->setBuddy(description_);
+    grid->addWidget(label, 3, 0, Qt::AlignTop);
+    grid->addWidget(description_, 3, 1, 1, 2);
+
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Button_ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(QStringLiteral("Button_cancel"));
+    auto* helpButton = new QPushButton(QStringLiteral("&Hilfe"), this);
+    helpButton->setObjectName(QStringLiteral("Button_help"));
+    helpButton->setAutoDefault(false);
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    row->addWidget(helpButton);
+    layout->addLayout(row);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    if (help)
+        connect(helpButton, &QPushButton::clicked, this, [help] { help(false); });
+    else
+        helpButton->setEnabled(false);
+}
+
+void ChangeEntryDialog::Store(ChangeForm& form) const {
+    form.designation = S(designation_->text());
+    form.date = S(date_->text());
+    form.editor = S(editor_->text());
+    form.description = S(description_->toPlainText());
+}
+
+}  // namespace zel3
