@@ -32,6 +32,14 @@ const std::vector<std::string>& TargetChoices() {
     return kChoices;
 }
 
+}  // namespace
+
+const std::vector<std::string>& ReportTargetNames() {
+    return TargetChoices();
+}
+
+namespace {
+
 // A program named without a folder is looked up in PATH, as the spawn will do.
 bool ProgramExists(const std::string& program) {
     if (program.empty()) return false;

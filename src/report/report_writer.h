@@ -34,6 +34,9 @@ enum ReportTarget {
     kTargetBatchFile = 9,  // the "/I" run: spreadsheet text copied to ProjectName + ".txt"
 };
 
+// The names of targets 1..7 as the target choice lists them.
+const std::vector<std::string>& ReportTargetNames();
+
 // OpenReport kind that keeps the current target and file.
 constexpr int kKeepTarget = 90;
 

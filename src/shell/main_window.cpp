@@ -20,6 +20,7 @@
 #include "shell/menu_texts.h"
 #include "shell/recent_list.h"
 #include "shell/result_view.h"
+#include "shell/settings_command.h"
 #include "contact/diagrams.h"
 #include "graphics/contact_sheet.h"
 #include "util/io_error.h"
@@ -127,7 +128,7 @@ void MainWindow::buildMenus() {
     addItem(file, "mi_filePrint", "&Print", [this] { runView(PrintShownPicture); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
-    addItem(file, "mi_fileConfig", "Config");
+    addItem(file, "mi_fileConfig", "Config", [this] { runEdit(CommandSettings); });
     file->addSeparator();
     for (int k = 1; k <= 4; ++k) {
         recent_[k] = addItem(file, QStringLiteral("mi_fileRecent%1").arg(k), QString::number(k),

@@ -21,6 +21,9 @@ struct ContactCase;
 struct ChangeForm;
 struct DrawingInfoForm;
 struct DocumentForm;
+struct Settings;
+struct SettingsEnvironment;
+struct UiState;
 
 enum class BoxKind { Error, Note, Help, Plain };
 enum class YesNoCancel { Yes, No, Cancel };
@@ -152,6 +155,15 @@ public:
     virtual std::optional<bool> DocumentSetupDialog(DocumentForm& /*form*/) {
         return std::nullopt;
     }
+    // The settings dialog on the record. True on "OK" with the record holding the dialog's
+    // values; "&Speichern" stores and saves while the dialog stays open. Without a dialog,
+    // as "Abbrechen".
+    virtual bool EditSettings(Settings& /*settings*/, UiState& /*ui*/,
+                              const SettingsEnvironment& /*env*/) {
+        return false;
+    }
+    // Resizes the graphics window so that its drawing area is width by height pixels.
+    virtual void ResizeDrawingArea(int /*width*/, int /*height*/) {}
 
     // The description window of one finding: the message, its cause and its remedy, the
     // latter two editable. False when closed without "OK"; changed tells whether the cause

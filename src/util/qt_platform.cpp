@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "config/settings_dialog.h"
 #include "contact/drawing_names_dialog.h"
 #include "contact/geometry_dialog.h"
 #include "contact/material_dialog.h"
@@ -318,6 +319,22 @@ bool QtPlatform::EditMaterials(ContactCase& c, NumberFormat& number,
                        Q(dialogTitle_), mainWindow_);
     FrameDialog(dlg, true, false);
     return dlg.exec() == QDialog::Accepted;
+}
+
+}  // namespace zel3
+
+namespace zel3 {
+
+bool QtPlatform::EditSettings(Settings& settings, UiState& ui, const SettingsEnvironment& env) {
+    SettingsDialog dlg(settings, ui, env, mainWindow_);
+    FrameDialog(dlg, true, false);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::ResizeDrawingArea(int width, int height) {
+    if (!mainWindow_ || !drawingArea_ || width <= 0 || height <= 0) return;
+    const QSize extra = mainWindow_->size() - drawingArea_->size();
+    mainWindow_->resize(width + extra.width(), height + extra.height());
 }
 
 }  // namespace zel3

@@ -67,6 +67,8 @@ public:
     bool EditGeometry(ContactCase& c, NumberFormat& number) override;
     bool EditMaterials(ContactCase& c, NumberFormat& number,
                        const std::function<bool(int body)>& pickMaterial) override;
+    bool EditSettings(Settings& settings, UiState& ui, const SettingsEnvironment& env) override;
+    void ResizeDrawingArea(int width, int height) override;
     // Caption of the input dialogs (the program title).
     void SetDialogTitle(const std::string& title) { dialogTitle_ = title; }
     // Caption of the text screen (the product name).

@@ -101,6 +101,16 @@ public:
     }
     void StatusText(const std::string& text) override { statusTexts.push_back(text); }
 
+    // The settings dialog: editSettings plays the user (empty: "Abbrechen" at once).
+    std::function<bool(Settings&, UiState&, const SettingsEnvironment&)> editSettings;
+    std::vector<std::pair<int, int>> drawingAreaSizes;  // ResizeDrawingArea calls
+    bool EditSettings(Settings& s, UiState& ui, const SettingsEnvironment& env) override {
+        return editSettings ? editSettings(s, ui, env) : false;
+    }
+    void ResizeDrawingArea(int width, int height) override {
+        drawingAreaSizes.emplace_back(width, height);
+    }
+
     bool DiagramLimitsDialog(const std::string& title, const std::string&, const std::string&,
                              const AxisLimits&, AxisLimits& entered) override {
         limitRequests.push_back(title);
