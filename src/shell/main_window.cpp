@@ -22,6 +22,7 @@
 #include "shell/result_view.h"
 #include "shell/settings_command.h"
 #include "contact/diagrams.h"
+#include "contact/standard_report.h"
 #include "graphics/contact_sheet.h"
 #include "util/io_error.h"
 #include "shell/window_caption.h"
@@ -151,7 +152,8 @@ void MainWindow::buildMenus() {
     addItem(edit, "mi_editLast", "last", [this] { runEdit(CommandLoad); });
 
     QMenu* view = addMenu(nullptr, "mi_view", "View");
-    addItem(view, "mi_viewStandard", "Standard");
+    addItem(view, "mi_viewStandard", "Standard",
+            [this] { runView([](Program& p) { WriteStandardReport(p); }); });
     view->addSeparator();
     addItem(view, "mi_viewTabelle", "Tabelle",
             [this] { runView([](Program& p) { ShowContactSheet(p, 3, 3); }); });

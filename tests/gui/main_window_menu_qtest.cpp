@@ -57,6 +57,15 @@ class MainWindowMenuTest : public QObject {
         QVERIFY(report.find("pmax > pzul") != std::string::npos);
     }
 
+    void standardShowsTheResultsReport() {
+        Fixture f;
+        f.trigger("mi_viewStandard");
+        QCOMPARE(f.platform->messages.back().caption, std::string("text file"));
+        const std::string report = test::ReadBytes(f.temp / "outwin.txt");
+        QVERIFY(report.find("K\xC3\xB6rper 1") != std::string::npos);
+        QVERIFY(report.find("Max.Druckspannung") != std::string::npos);
+    }
+
     void historyIsShownFromTheDataFolder() {
         Fixture f;
         f.trigger("mi_helpHistory");
