@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 
+#include "dbf/table_browser_window.h"
 #include "graphics/drawing_area_widget.h"
 #include "docu/change_command.h"
 #include "docu/documentation_commands.h"
@@ -40,6 +41,10 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
     setCentralWidget(area_);
     buildMenus();
     UpdateCaption();
+    // The table browser lives as long as the window and stays hidden until it is shown.
+    auto* browser = new Tdbf4(program_, this);
+    program_.tableBrowser = browser;
+    connect(browser, &QObject::destroyed, browser, [p = &program_] { p->tableBrowser = nullptr; });
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const QString& objectName, const QString& caption,

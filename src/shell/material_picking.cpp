@@ -1,6 +1,5 @@
 #include "shell/material_picking.h"
 
-#include "contact/material_list_browser.h"
 #include "contact/material_selection.h"
 
 namespace zel3 {
@@ -8,8 +7,12 @@ namespace zel3 {
 namespace {
 
 void Select(Program& p, int table, int mode, int body) {
-    MaterialListBrowser browser(p.ui, p.messages);
-    MaterialDatabase db{p.ui, p.messages, p.dbfTables, browser, p.settings.folders.DbfDir};
+    if (!p.tableBrowser) {
+        // Runs without a window have no browser to pick in.
+        p.ui.errorFlag = true;
+        return;
+    }
+    MaterialDatabase db{p.ui, p.messages, p.dbfTables, *p.tableBrowser, p.settings.folders.DbfDir};
     // Empty until start-up has settled the folders: the shipped tables then.
     if (db.dbfDir.empty()) db.dbfDir = p.ProgramDataDir;
     SelectMaterial(db, p.contactCase, table, mode, body);

@@ -1,6 +1,6 @@
 #pragma once
 // The material database as the program reaches it: the "Datenbank..." buttons of the material
-// dialog and the Database menu, shown through the list browser.
+// dialog and the Database menu, shown in the program's table browser.
 
 #include "shell/program.h"
 

@@ -13,6 +13,7 @@
 #include "contact/contact_case.h"
 #include "contact/diagram_frame.h"
 #include "dbf/dbf_work_areas.h"
+#include "dbf/table_browser.h"
 #include "graphics/graphics_engine.h"
 #include "graphics/hpgl_interpreter.h"
 #include "graphics/plane_geometry.h"
@@ -75,6 +76,8 @@ class Program {
     // The material selection of the material dialog's "Datenbank..." (body 1 or 2); false
     // when cancelled or when no material database is at hand.
     std::function<bool(int body)> pickMaterial;
+    // The table browser window; owned by the main window, absent in batch runs.
+    TableBrowser* tableBrowser = nullptr;
 
   private:
     std::unique_ptr<Platform> platform_;
