@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "docu/qt_dialog_buttons.h"
+
 namespace zel3 {
 
 namespace {
@@ -60,26 +62,7 @@ ChangeEntryDialog::ChangeEntryDialog(const ChangeForm& form, const HelpRequest& 
     grid->addWidget(label, 3, 0, Qt::AlignTop);
     grid->addWidget(description_, 3, 1, 1, 2);
 
-    auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button_ok"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("Button_cancel"));
-    auto* helpButton = new QPushButton(QStringLiteral("&Hilfe"), this);
-    helpButton->setObjectName(QStringLiteral("Button_help"));
-    helpButton->setAutoDefault(false);
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addWidget(helpButton);
-    layout->addLayout(row);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    if (help)
-        connect(helpButton, &QPushButton::clicked, this, [help] { help(false); });
-    else
-        helpButton->setEnabled(false);
+    AddOkCancelHelpRow(*this, *layout, help);
 }
 
 void ChangeEntryDialog::Store(ChangeForm& form) const {

@@ -33,4 +33,28 @@ DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpRe
     return b;
 }
 
+void AddOkCancelHelpRow(QDialog& dialog, QBoxLayout& layout, const HelpRequest& help,
+                        const char* helpCaption) {
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setObjectName(QStringLiteral("Button_ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &dialog);
+    cancel->setObjectName(QStringLiteral("Button_cancel"));
+    auto* helpButton = new QPushButton(QString::fromUtf8(helpCaption), &dialog);
+    helpButton->setObjectName(QStringLiteral("Button_help"));
+    helpButton->setAutoDefault(false);
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    row->addWidget(helpButton);
+    layout.addLayout(row);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    if (help)
+        QObject::connect(helpButton, &QPushButton::clicked, &dialog, [help] { help(false); });
+    else
+        helpButton->setEnabled(false);
+}
+
 }  // namespace zel3

@@ -23,4 +23,9 @@ struct DialogButtons {
 // are disabled without it); "OK" is left to the dialog.
 DialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, const HelpRequest& help);
 
+// The right-aligned row of the form dialogs: "OK" (default, accepts), "Abbrechen" (rejects)
+// and the help-text button captioned helpCaption (disabled without help).
+void AddOkCancelHelpRow(QDialog& dialog, QBoxLayout& layout, const HelpRequest& help,
+                        const char* helpCaption = "&Hilfe");
+
 }  // namespace zel3
