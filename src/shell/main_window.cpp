@@ -6,36 +6,40 @@
 #include <QKeySequence>
 #include <QMenuBar>
 
+#include "contact/diagrams.h"
+#include "contact/standard_report.h"
 #include "dbf/table_browser_window.h"
-#include "graphics/drawing_area_widget.h"
 #include "docu/change_command.h"
 #include "docu/documentation_commands.h"
+#include "graphics/contact_sheet.h"
+#include "graphics/drawing_area_widget.h"
 #include "graphics/help_browser.h"
 #include "graphics/qt_picture_print.h"
 #include "report/message_section.h"
 #include "report/show_messages.h"
-#include "shell/help_commands.h"
 #include "shell/edit_commands.h"
 #include "shell/file_commands.h"
+#include "shell/help_commands.h"
 #include "shell/material_picking.h"
 #include "shell/menu_texts.h"
+#include "shell/qt_table_windows.h"
 #include "shell/recent_list.h"
 #include "shell/result_view.h"
+#include "shell/results_table_command.h"
 #include "shell/settings_command.h"
-#include "contact/diagrams.h"
-#include "contact/standard_report.h"
-#include "graphics/contact_sheet.h"
-#include "util/io_error.h"
+#include "shell/spreadsheet_commands.h"
 #include "shell/window_caption.h"
+#include "util/io_error.h"
 
 namespace zel3 {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromUtf8(s.c_str()); }
+QString Q(const std::string& s) {
+    return QString::fromUtf8(s.c_str());
+}
 }  // namespace
 
-MainWindow::MainWindow(Program& program, QWidget* parent)
-    : QMainWindow(parent), program_(program) {
+MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
     setObjectName(QStringLiteral("Thh"));
     area_ = new DrawingAreaWidget(program_.graphics, this);
     setCentralWidget(area_);
@@ -118,31 +122,34 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::buildMenus() {
     QMenu* file = addMenu(nullptr, "mi_file", "&File");
-    addItem(file, "mi_fileNew", "&New",
-            [this] { runFile([this](const WindowUpdates& u) { NewCase(program_, u); }); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    addItem(file, "mi_fileOpen", "&Open...",
-            [this] { runFile([this](const WindowUpdates& u) { OpenCase(program_, u); }); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    addItem(file, "mi_fileTabelle", "&Tabelle (Open...)");
-    addItem(file, "mi_fileSave", "&Save",
-            [this] { runFile([this](const WindowUpdates& u) { SaveCase(program_, u); }); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    addItem(file, "mi_fileNew", "&New", [this] {
+        runFile([this](const WindowUpdates& u) { NewCase(program_, u); });
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    addItem(file, "mi_fileOpen", "&Open...", [this] {
+        runFile([this](const WindowUpdates& u) { OpenCase(program_, u); });
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    addItem(file, "mi_fileTabelle", "&Tabelle (Open...)", [this] {
+        runFile([this](const WindowUpdates& u) {
+            ResultsTableCommand(program_, u, MakeResultsTableWindow(program_, this));
+        });
+    });
+    addItem(file, "mi_fileSave", "&Save", [this] {
+        runFile([this](const WindowUpdates& u) { SaveCase(program_, u); });
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     addItem(file, "mi_fileSaveAs", "Save &As...",
             [this] { runFile([this](const WindowUpdates& u) { SaveCaseAs(program_, u); }); });
     file->addSeparator();
-    addItem(file, "mi_filePrint", "&Print", [this] { runView(PrintShownPicture); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    addItem(file, "mi_filePrint", "&Print", [this] {
+        runView(PrintShownPicture);
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
     addItem(file, "mi_fileConfig", "Config", [this] { runEdit(CommandSettings); });
     file->addSeparator();
     for (int k = 1; k <= 4; ++k) {
-        recent_[k] = addItem(file, QStringLiteral("mi_fileRecent%1").arg(k), QString::number(k),
-                             [this, k] {
-                                 runFile([this, k](const WindowUpdates& u) {
-                                     OpenRecentFile(program_, k, u);
-                                 });
-                             });
+        recent_[k] =
+            addItem(file, QStringLiteral("mi_fileRecent%1").arg(k), QString::number(k), [this, k] {
+                runFile([this, k](const WindowUpdates& u) { OpenRecentFile(program_, k, u); });
+            });
     }
     recentSeparator_ = file->addSeparator();
     addItem(file, "mi_fileExit", "E&xit", [this] { close(); });
@@ -172,8 +179,9 @@ void MainWindow::buildMenus() {
     addItem(view, "mi_viewsigma", "Sigmay, z, tau = f (z)",
             [this] { runView([](Program& p) { ShowDiagram(p, 4, 3); }); });
     view->addSeparator();
-    addItem(view, "mi_viewErrors", "Error Messages", [this] { runView(ShowMessagesReport); })
-        ->setEnabled(false);
+    addItem(view, "mi_viewErrors", "Error Messages", [this] {
+        runView(ShowMessagesReport);
+    })->setEnabled(false);
 
     QMenu* cad = addMenu(nullptr, "mi_cad", "CAD");
     addItem(cad, "mi_cadAbmessungen", "Abmessungen",
@@ -211,11 +219,27 @@ void MainWindow::buildMenus() {
     addItem(docu, "mi_docuSetup", "Document Setup", [this] { runView(CommandDocumentSetup); });
 
     QMenu* ole = addMenu(nullptr, "mi_ole", "OLE");
-    addItem(ole, "mi_oleStart", "Start Excel");
-    addItem(ole, "mi_oleExport", "Export ZEL3 -> Excel")->setEnabled(false);
-    addItem(ole, "mi_oleImport", "Import Excel -> ZEL3")->setEnabled(false);
+    QAction* oleExport = addItem(ole, "mi_oleExport", "Export ZEL3 -> Excel", [this] {
+        runFile([this](const WindowUpdates& u) {
+            ExportProject(program_);
+            u.updateCaption();
+        });
+    });
+    QAction* oleImport =
+        addItem(ole, "mi_oleImport", "Import Excel -> ZEL3", [this] { ImportProject(program_); });
+    QAction* oleStart = addItem(ole, "mi_oleStart", "Start Excel", [this, oleExport, oleImport] {
+        runFile([&](const WindowUpdates&) {
+            if (!StartSpreadsheet(program_)) return;
+            oleExport->setEnabled(true);
+            oleImport->setEnabled(true);
+        });
+    });
+    ole->insertAction(oleExport, oleStart);
+    oleExport->setEnabled(false);
+    oleImport->setEnabled(false);
     ole->addSeparator();
-    addItem(ole, "mi_olePrintout", "Printout -> Excel");
+    addItem(ole, "mi_olePrintout", "Printout -> Excel",
+            [this] { runFile([this](const WindowUpdates&) { ReportToSpreadsheet(program_); }); });
 
     QMenu* help = addMenu(nullptr, "mi_help", "Help");
     addItem(help, "mi_helpHilfebild", "&Hilfebild",

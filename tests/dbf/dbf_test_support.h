@@ -12,6 +12,7 @@
 
 #include "dbf/dbf_number.h"
 #include "dbf/dbf_table.h"
+#include "support/python_reader.h"
 
 namespace zel3::test {
 
@@ -72,22 +73,7 @@ inline std::string EngineDump(const std::string& path) {
 
 // Runs dbf_dump.py on the table; exit code in status.
 inline std::string ReaderDump(const std::string& path, int& status) {
-    // Debian's interpreter, where python3-dbfread lives, before any other on the path.
-    const std::string python =
-        ::access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3";
-    const std::string cmd =
-        python + " '" ZEL3_TEST_SOURCE_DIR "/dbf/dbf_dump.py' '" + path + "' 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::string out;
-    if (!p) {
-        status = -1;
-        return out;
-    }
-    char buf[4096];
-    size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    status = ::pclose(p);
-    return out;
+    return RunTestScript("dbf/dbf_dump.py", "'" + path + "'", status);
 }
 
 }  // namespace zel3::test
