@@ -1,10 +1,13 @@
 #include "report/table_preview_window.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,6 +25,12 @@ QString Q(const std::string& s) {
 constexpr int kFileColumnWidth = 150;
 constexpr int kDateColumnWidth = 64;
 constexpr int kTextColumnWidth = 90;
+constexpr int kMinimumGridWidth = 480;
+
+int MaximumGridWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() * 9 / 10 : 1200;
+}
 
 }  // namespace
 
@@ -63,7 +72,7 @@ TForm_preview::TForm_preview(const PreviewTexts& texts, Rows& rows, int selected
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setToolTip(QStringLiteral("Sortieren: Spaltentitel anklicken"));
-    grid_->setMinimumSize(720, 320);
+    grid_->setMinimumHeight(320);
     layout->addWidget(grid_, 1);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { SortByColumn(column); });
@@ -104,6 +113,10 @@ void TForm_preview::Fill() {
     for (int c = 2; c < 4 && c < columns; ++c) {
         grid_->setColumnWidth(c, std::max(kTextColumnWidth, grid_->columnWidth(c)));
     }
+    // Wide enough for every column where the screen allows it.
+    int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < columns; ++c) width += grid_->columnWidth(c);
+    grid_->setMinimumWidth(std::min(std::max(width, kMinimumGridWidth), MaximumGridWidth()));
     if (selected_ > 0 && selected_ <= grid_->rowCount()) {
         grid_->selectRow(selected_ - 1);
         grid_->scrollToItem(grid_->item(selected_ - 1, 0));
