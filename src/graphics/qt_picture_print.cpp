@@ -2,10 +2,15 @@
 
 #include <QPageLayout>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <memory>
 
+#include "docu/qt_dialog_frame.h"
 #include "graphics/qt_painter_canvas.h"
+#include "report/printout_dialog.h"
+#include "report/printout_setup.h"
 #include "shell/program.h"
 #include "util/prompts.h"
 
@@ -24,6 +29,15 @@ class NoCanvas : public Canvas {
     void Polygon(const std::array<PixelPoint, 4>&) override {}
     void Text(int, int, const std::string&, const FontSpec&, const Rgb&) override {}
 };
+
+constexpr int kPrintoutHelp = 1935;
+
+std::string PrinterName(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return "PDF: " + printer.outputFileName().toUtf8().toStdString();
+    }
+    return printer.printerName().toUtf8().toStdString();
+}
 
 std::string PdfStartFolder(const Program& program) {
     if (!program.run.ProjectDir.empty()) return program.run.ProjectDir;
@@ -44,11 +58,8 @@ std::string PdfFileName(const std::string& typed) {
     return typed;
 }
 
-bool PrintPictureOn(Program& program, QPrinter& printer) {
+bool PrintPictureOn(Program& program, QPrinter& printer, bool fit) {
     printer.setDocName(QString::fromStdString(program.identity.ProgramTitle));
-    printer.setPageOrientation(program.settings.printerOrientation == 2 ? QPageLayout::Landscape
-                                                                        : QPageLayout::Portrait);
-    program.graphics.print.colorMode = program.settings.windowsPrintMode == 2 ? 2 : 1;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
@@ -56,16 +67,62 @@ bool PrintPictureOn(Program& program, QPrinter& printer) {
     NoCanvas screen;
     const PrintPage target{page, printer.width(), printer.height()};
     program.platform().SetBusy(true);
-    program.graphics.PrintPicture(screen, target, false);
+    program.graphics.PrintPicture(screen, target, fit);
     program.platform().SetBusy(false);
-    return painter.end();
+    const bool ended = painter.end();
+    // A fitted printout reset the zoom of the picture shown.
+    if (fit) program.platform().RequestRepaint();
+    return ended;
 }
 
-void PrintShownPicture(Program& program) {
+void PrintShownPicture(Program& program, QWidget* owner) {
     UiState& ui = program.ui;
+    ui.errorFlag = false;
     QPrinter printer(QPrinter::HighResolution);
+    bool printerChosen = false;
+
+    PrintoutActions actions;
+    actions.choosePrinter = [&printer, &printerChosen, owner](std::string& name, bool& landscape) {
+        QPrintDialog dialog(&printer, owner);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        printerChosen = true;
+        name = PrinterName(printer);
+        landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+        return true;
+    };
+    std::unique_ptr<PrintSetupStore> store;
+    if (program.tableBrowser) {
+        store = std::make_unique<PrintSetupStore>(
+            PrintSetupStore{ui, program.messages, *program.tableBrowser,
+                            program.settings.folders.StartDir, program.printoutRecord});
+        actions.loadSetup = [&store, &program](PrintoutForm& f) {
+            return LoadPrintSetup(*store, program.settings.number, f);
+        };
+        actions.storeSetup = [&store](const PrintoutForm& f) { StorePrintSetup(*store, f); };
+    }
+    actions.showHelp = [&program] {
+        program.ui.helpNumber = kPrintoutHelp;
+        if (program.platform().showHelp) program.platform().showHelp(false);
+    };
+
+    ui.helpNumber = kPrintoutHelp;
+    PrintoutDialog dialog(PrintoutFormFrom(program.settings, program.cadKind),
+                          PrinterAvailable() ? PrinterName(printer) : "PDF", actions, owner);
+    ApplyDialogFrame(dialog, owner,
+                     {program.settings.inputWindowScale, program.settings.dialogContentScale}, true,
+                     false);
+    if (dialog.exec() != QDialog::Accepted) {
+        ui.errorFlag = true;
+        return;
+    }
+    ui.errorFlag = false;
+    const PrintoutForm form = dialog.Form();
+    StorePrintParameters(form, program.graphics.print);
+    printer.setPageOrientation(form.orientation == 1 ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait);
+
     std::string pdf;
-    if (!PrinterAvailable()) {
+    if (!printerChosen && !PrinterAvailable()) {
         std::string chosen;
         const std::string suggested = (program.run.ProjectName.empty() ? program.identity.ShortName
                                                                        : program.run.ProjectName) +
@@ -79,7 +136,7 @@ void PrintShownPicture(Program& program) {
         printer.setOutputFileName(QString::fromStdString(pdf));
     }
     ui.platform.StatusText("Ausdruck erfolgt  -   bitte warten ...");
-    const bool printed = PrintPictureOn(program, printer);
+    const bool printed = PrintPictureOn(program, printer, form.fit);
     ui.platform.StatusText("");
     if (!printed) {
         ReportDisplayedError(ui, (pdf.empty() ? printer.printerName().toStdString() : pdf) +

@@ -77,7 +77,7 @@ void MainWindow::notAvailableYet(const QString& what) {
                                    (name + QStringLiteral(": noch nicht verfügbar")).toStdString());
 }
 
-void MainWindow::runView(void (*draw)(Program&)) {
+void MainWindow::runView(const std::function<void(Program&)>& draw) {
     program_.ui.errorFlag = false;
     try {
         draw(program_);
@@ -140,7 +140,7 @@ void MainWindow::buildMenus() {
             [this] { runFile([this](const WindowUpdates& u) { SaveCaseAs(program_, u); }); });
     file->addSeparator();
     addItem(file, "mi_filePrint", "&Print", [this] {
-        runView(PrintShownPicture);
+        runView([this](Program& p) { PrintShownPicture(p, this); });
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
     addItem(file, "mi_fileConfig", "Config", [this] { runEdit(CommandSettings); });

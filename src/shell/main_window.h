@@ -16,7 +16,7 @@ struct WindowUpdates;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
 
     // Caption and recent-files entries.
@@ -29,10 +29,10 @@ public:
     void SwitchLanguage(int n);
     DrawingAreaWidget* drawingArea() const { return area_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
                      std::function<void()> handler = {});
     QMenu* addMenu(QMenu* parent, const QString& objectName, const QString& caption);
@@ -40,7 +40,7 @@ private:
     void applyMenuTexts();
     void notAvailableYet(const QString& what);
     void runEdit(bool (*command)(Program&));
-    void runView(void (*draw)(Program&));
+    void runView(const std::function<void(Program&)>& draw);
     void runFile(const std::function<void(const WindowUpdates&)>& command);
 
     Program& program_;

@@ -61,15 +61,16 @@ class Program {
     UiState ui;
     MessageList messages;
     DbfWorkAreas dbfTables;                  // open dBase tables (material database, print set-ups)
-    LanguageTexts language;  // menu vocabularies of the current language
-    DiagramState diagram;  // diagram frame and the axis limits entered last
+    LanguageTexts language;                  // menu vocabularies of the current language
+    DiagramState diagram;                    // diagram frame and the axis limits entered last
     ContactCase contactCase;                 // the one case; CalculateCase fills messages from it
-    GraphicsEngine graphics{ui, settings};  // the graphics window's display list and mapping
+    GraphicsEngine graphics{ui, settings};   // the graphics window's display list and mapping
     HpglState hpgl;                          // plotter state carried from picture to picture
     MathMessageLog mathLog;                  // messages of the plane-geometry functions
-    int cadKind = 3;                          // last CAD output kind, preselected next time
-    int plotCommand = 1;                      // selected plot converter command line (1..5)
-    ReportWriter report;  // the one report being written
+    int cadKind = 3;                         // last CAD output kind, preselected next time
+    int plotCommand = 1;                     // selected plot converter command line (1..5)
+    long printoutRecord = 0;                 // print set-up chosen last in "printout.dbf"
+    ReportWriter report;                     // the one report being written
     std::vector<std::string> args;           // command-line parameters without the program name
     std::array<std::string, 5> recentFiles;  // entries 1..4; entry 1 is the newest
     std::string ProgramDataDir;              // shipped data (help, messages, materials, examples)

@@ -1,14 +1,21 @@
-// File "Print": the picture shown goes into a PDF with the printer mapping; the animation step
-// dialog.
+// File "Print": the printout dialog, the picture shown in a PDF with the printer mapping; the
+// animation step dialog.
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 #include <cstdio>
 #include <memory>
 
 #include "graphics/animation_step_dialog.h"
 #include "graphics/qt_picture_print.h"
+#include "report/printout_dialog.h"
 #include "shell/program.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -46,6 +53,24 @@ struct Drawing {
     std::unique_ptr<Program> program;
 };
 
+// Runs answer on the printout dialog once it is shown modally.
+void WhenPrintoutDialogShows(std::function<void(QDialog&)> answer) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [answer, poll] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->objectName() == "TForm_printconf") {
+            answer(*dialog);
+            return;
+        }
+        QTimer::singleShot(10, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+void ClickOk(QDialog& d) {
+    d.findChild<QPushButton*>("Button_ok")->click();
+}
+
 }  // namespace
 
 class PicturePrintTest : public QObject {
@@ -57,7 +82,7 @@ class PicturePrintTest : public QObject {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(dir / "bild.pdf"));
-        QVERIFY(PrintPictureOn(*d.program, printer));
+        QVERIFY(PrintPictureOn(*d.program, printer, false));
         QVERIFY(test::ReadBytes(dir / "bild.pdf").size() > 1000);
         const std::string info = Run("pdfinfo '" + dir / "bild.pdf" + "'");
         const size_t pages = info.find("Pages:");
@@ -75,15 +100,90 @@ class PicturePrintTest : public QObject {
         d.program->run.ProjectName = "kugel";
         d.program->run.ProjectDir = dir.Dir();
         d.platform->dialogAnswers.push_back(test::DialogAnswer::Text(dir / "ausdruck"));
-        PrintShownPicture(*d.program);
+        WhenPrintoutDialogShows(ClickOk);
+        PrintShownPicture(*d.program, nullptr);
         QVERIFY(!d.program->ui.errorFlag);
         QCOMPARE(d.platform->requests.back().kind, std::string("save"));
         QCOMPARE(d.platform->requests.back().preset, dir.Dir() + "|*.pdf|kugel.pdf");
         QVERIFY(test::ReadBytes(dir / "ausdruck.pdf").size() > 1000);
 
         // Cancelling the file dialog prints nothing.
-        PrintShownPicture(*d.program);
+        WhenPrintoutDialogShows(ClickOk);
+        PrintShownPicture(*d.program, nullptr);
         QVERIFY(d.program->ui.errorFlag);
+    }
+
+    void dialogValuesBecomeThePrintParameters() {
+        Drawing d;
+        d.program->settings.screendumpScale = 2.5;
+        d.program->settings.printerOrientation = 1;
+        d.program->cadKind = 3;
+        const size_t asked = d.platform->requests.size();
+        bool checked = false;
+        WhenPrintoutDialogShows([&](QDialog& dlg) {
+            auto* scaleX = dlg.findChild<QLineEdit*>("Edit_scalex");
+            QCOMPARE(scaleX->text(), QString("2.5"));
+            QVERIFY(dlg.findChild<QRadioButton*>()->isChecked());  // "Hochformat"
+            QVERIFY(!dlg.findChild<QLabel*>("Label_printer")->text().isEmpty());
+            scaleX->setText("0,75");
+            dlg.findChild<QLineEdit*>("Edit_xorigin")->setText("12");
+            dlg.findChild<QCheckBox*>("CheckBox_border")->setChecked(true);
+            checked = true;
+            dlg.findChild<QPushButton*>("Button_cancel")->click();
+        });
+        PrintShownPicture(*d.program, nullptr);
+        QVERIFY(checked);
+        QVERIFY(d.program->ui.errorFlag);
+        QCOMPARE(d.platform->requests.size(), asked);  // cancelled: no file asked, nothing printed
+        QCOMPARE(d.program->graphics.print.scaleX, 1.0);
+
+        if (PrinterAvailable()) return;
+        test::TempFolder dir;
+        d.platform->dialogAnswers.push_back(test::DialogAnswer::Text(dir / "a.pdf"));
+        WhenPrintoutDialogShows([](QDialog& dlg) {
+            dlg.findChild<QLineEdit*>("Edit_scalex")->setText("0,75");
+            dlg.findChild<QLineEdit*>("Edit_xorigin")->setText("12");
+            dlg.findChild<QCheckBox*>("CheckBox_border")->setChecked(true);
+            ClickOk(dlg);
+        });
+        PrintShownPicture(*d.program, nullptr);
+        QVERIFY(!d.program->ui.errorFlag);
+        QCOMPARE(d.program->graphics.print.scaleX, 0.75);
+        QCOMPARE(d.program->graphics.print.originX, 12);
+        QVERIFY(d.program->graphics.print.border);
+    }
+
+    void setUpButtonsLoadAndStoreTheDialogValues() {
+        PrintoutForm stored;
+        int helps = 0;
+        PrintoutActions actions;
+        actions.storeSetup = [&](const PrintoutForm& f) { stored = f; };
+        actions.loadSetup = [](PrintoutForm& f) {
+            f.scaleY = "3";
+            f.orientation = 1;
+            f.fit = true;
+            return true;
+        };
+        actions.showHelp = [&] { ++helps; };
+        PrintoutForm start;
+        start.scaleX = "1";
+        start.scaleY = "1";
+        start.originX = start.originY = "0";
+        PrintoutDialog dlg(start, "Laser", actions);
+        QCOMPARE(dlg.windowTitle(), QString("Ausdruck"));
+        QCOMPARE(dlg.findChild<QLabel*>("Label_printer")->text(), QString("Laser"));
+        QVERIFY(dlg.findChild<QPushButton*>("Button_ok")->isDefault());
+        QVERIFY(!dlg.findChild<QPushButton*>("Button_printer")->isEnabled());
+        dlg.findChild<QLineEdit*>("Edit_yorigin")->setText("-4");
+        dlg.findChild<QPushButton*>("Button_uebernehmen")->click();
+        QCOMPARE(stored.originY, std::string("-4"));
+        dlg.findChild<QPushButton*>("Button_datenbank")->click();
+        const PrintoutForm f = dlg.Form();
+        QCOMPARE(f.scaleY, std::string("3"));
+        QCOMPARE(f.orientation, 1);
+        QVERIFY(f.fit);
+        dlg.findChild<QPushButton*>("Button_help")->click();
+        QCOMPARE(helps, 1);
     }
 
     void pdfNamesGetTheirExtension() {
