@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <filesystem>
 #include <memory>
 
 #include "docu/qt_dialog_frame.h"
@@ -124,9 +125,10 @@ void PrintShownPicture(Program& program, QWidget* owner) {
     std::string pdf;
     if (!printerChosen && !PrinterAvailable()) {
         std::string chosen;
-        const std::string suggested = (program.run.ProjectName.empty() ? program.identity.ShortName
-                                                                       : program.run.ProjectName) +
-                                      ".pdf";
+        // "kugel.zl3" prints into "kugel.pdf".
+        const std::string project = std::filesystem::path(program.run.ProjectName).stem().string();
+        const std::string suggested =
+            (project.empty() ? program.identity.ShortName : project) + ".pdf";
         if (!ui.platform.SaveFileDialog(PdfStartFolder(program), "*.pdf", suggested, chosen)) {
             ui.errorFlag = true;
             return;

@@ -107,6 +107,13 @@ class PicturePrintTest : public QObject {
         QCOMPARE(d.platform->requests.back().preset, dir.Dir() + "|*.pdf|kugel.pdf");
         QVERIFY(test::ReadBytes(dir / "ausdruck.pdf").size() > 1000);
 
+        // A project opened by its file name suggests the name without the extension.
+        d.program->run.ProjectName = dir / "kugel.zl3";
+        d.platform->dialogAnswers.push_back(test::DialogAnswer::Text(dir / "b.pdf"));
+        WhenPrintoutDialogShows(ClickOk);
+        PrintShownPicture(*d.program, nullptr);
+        QCOMPARE(d.platform->requests.back().preset, dir.Dir() + "|*.pdf|kugel.pdf");
+
         // Cancelling the file dialog prints nothing.
         WhenPrintoutDialogShows(ClickOk);
         PrintShownPicture(*d.program, nullptr);
