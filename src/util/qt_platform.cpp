@@ -15,15 +15,16 @@
 #include <QUrl>
 
 #include "config/settings_dialog.h"
+#include "contact/diagram_limits_dialog.h"
 #include "contact/drawing_names_dialog.h"
 #include "contact/geometry_dialog.h"
 #include "contact/material_dialog.h"
 #include "docu/list_choice_dialog.h"
-#include "graphics/animation_step_dialog.h"
 #include "docu/qt_dialog_frame.h"
 #include "docu/radio_choice_dialog.h"
 #include "docu/text_input_dialog.h"
 #include "docu/yes_no_dialog.h"
+#include "graphics/animation_step_dialog.h"
 #include "report/message_description_dialog.h"
 #include "util/command_line_words.h"
 #include "util/file_dialog_filter.h"
@@ -304,6 +305,19 @@ bool QtPlatform::AnimationStep() {
     const bool next = dlg.exec() == QDialog::Accepted;
     stepping_ = false;
     return next;
+}
+
+bool QtPlatform::DiagramLimitsDialog(const std::string& title, const std::string& xLabel,
+                                     const std::string& yLabel, const AxisLimits& automatic,
+                                     AxisLimits& entered) {
+    const NumberFormat nf = settings_ ? settings_->number : NumberFormat{};
+    std::function<void()> help;
+    if (showHelp) help = [this] { showHelp(false); };
+    TEinDiagramLimits dlg(title, xLabel, yLabel, automatic, entered, nf, help, mainWindow_);
+    FrameDialog(dlg, true, true);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    entered = dlg.Limits();
+    return true;
 }
 
 bool QtPlatform::EditGeometry(ContactCase& c, NumberFormat& number) {

@@ -14,7 +14,7 @@ class QDialog;
 namespace zel3 {
 
 class QtPlatform : public Platform {
-public:
+  public:
     QtPlatform() = default;
     // The graphics window: dialogs are centred over it and owned by it.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
@@ -68,13 +68,16 @@ public:
     bool EditMaterials(ContactCase& c, NumberFormat& number,
                        const std::function<bool(int body)>& pickMaterial) override;
     bool EditSettings(Settings& settings, UiState& ui, const SettingsEnvironment& env) override;
+    bool DiagramLimitsDialog(const std::string& title, const std::string& xLabel,
+                             const std::string& yLabel, const AxisLimits& automatic,
+                             AxisLimits& entered) override;
     void ResizeDrawingArea(int width, int height) override;
     // Caption of the input dialogs (the program title).
     void SetDialogTitle(const std::string& title) { dialogTitle_ = title; }
     // Caption of the text screen (the product name).
     void SetProductName(const std::string& name) { productName_ = name; }
 
-private:
+  private:
     void DialogHelp(bool picture);
 
     QPointer<QWidget> mainWindow_;
@@ -84,7 +87,8 @@ private:
     std::string dialogTitle_ = "ZEL3  Hertz'sche Pressung";
     std::string productName_ = "ZEL3";
     std::optional<QRect> textFileGeometry_;
-    bool stepping_ = false;  // the animation step dialog is open  // where the report viewer was closed last
+    bool stepping_ =
+        false;  // the animation step dialog is open  // where the report viewer was closed last
 };
 
 }  // namespace zel3

@@ -4,13 +4,17 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <QLabel>
+#include "contact/diagram_limits_dialog.h"
 #include "contact/geometry_dialog.h"
 #include "contact/material_dialog.h"
 
 using namespace zel3;
 
 namespace {
-QLineEdit* Edit(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(name); }
+QLineEdit* Edit(QWidget& w, const char* name) {
+    return w.findChild<QLineEdit*>(name);
+}
 void Click(QWidget& w, const char* name) {
     auto* b = w.findChild<QAbstractButton*>(name);
     QVERIFY2(b, name);
@@ -20,7 +24,7 @@ void Click(QWidget& w, const char* name) {
 
 class CaseDialogsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void geometryEnablingFollowsTheKinds() {
         ContactCase c;
         NumberFormat nf;
@@ -110,6 +114,40 @@ private slots:
         Click(dlg, "Button_ok");
         QVERIFY(std::abs(c.body[0].Re - 689.47923633) < 1e-6);
         QCOMPARE(c.body[0].materialName.size(), size_t(18));
+    }
+
+    void limitsDialogShowsEnteredLimitsAndCalculatePutsBackTheAutomaticOnes() {
+        AxisLimits automatic{0, -1.5, 5000, 1};
+        AxisLimits entered{100, 0, 2000, 0.25};
+        int helps = 0;
+        TEinDiagramLimits dlg("Druckspannung pmax = f (F)", "F [N]", "pmax [MPa]", automatic,
+                              entered, NumberFormat{}, [&] { ++helps; });
+        QCOMPARE(dlg.windowTitle(), QString("Druckspannung pmax = f (F)"));
+        QCOMPARE(dlg.findChild<QLabel*>("Label_x")->text(), QString("F [N]"));
+        QCOMPARE(dlg.findChild<QLabel*>("Label_y")->text(), QString("pmax [MPa]"));
+        auto* xMin = dlg.findChild<QLineEdit*>("Edit_xmin");
+        auto* yMax = dlg.findChild<QLineEdit*>("Edit_ymax");
+        QCOMPARE(xMin->text(), QString("100"));
+        QCOMPARE(dlg.findChild<QLineEdit*>("Edit_xmax")->text(), QString("2000"));
+        QCOMPARE(yMax->text(), QString("0.25"));
+        QVERIFY(dlg.findChild<QPushButton*>("Button_ok")->isDefault());
+
+        dlg.findChild<QPushButton*>("Button_calc")->click();
+        QCOMPARE(xMin->text(), QString("0"));
+        QCOMPARE(dlg.findChild<QLineEdit*>("Edit_ymin")->text(), QString("-1.5"));
+        QCOMPARE(dlg.findChild<QLineEdit*>("Edit_xmax")->text(), QString("5000"));
+
+        // Typed values with a decimal comma; text that is no number reads as 0.
+        xMin->setText("12,5");
+        yMax->setText("abc");
+        const AxisLimits read = dlg.Limits();
+        QCOMPARE(read.xMin, 12.5);
+        QCOMPARE(read.xMax, 5000.0);
+        QCOMPARE(read.yMin, -1.5);
+        QCOMPARE(read.yMax, 0.0);
+        dlg.findChild<QPushButton*>("Button_help")->click();
+        QCOMPARE(helps, 1);
+        QCOMPARE(dlg.findChild<QPushButton*>("Button_help")->text(), QString("&Hilfetext"));
     }
 };
 
