@@ -18,6 +18,7 @@ namespace zel3 {
 namespace {
 
 constexpr int kMaxPromptLine = 60;
+constexpr int kPlotFormHelp = 2055;
 constexpr int kMaxBatchName = 20;
 
 size_t CharCount(const std::string& utf8) {
@@ -108,6 +109,7 @@ bool WritePlotBatchFile(const std::string& name, const std::string& line) {
 
 bool EditPlotCommand(UiState& ui, std::string& line, const std::string& tempDir) {
     std::string edited = line;
+    ui.helpNumber = kPlotFormHelp;
     if (!ui.platform.EditPlotCommand(edited, tempDir)) {
         ui.errorFlag = true;
         return false;

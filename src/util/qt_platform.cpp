@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "cad/plot_converter_dialog.h"
 #include "config/settings_dialog.h"
 #include "contact/diagram_limits_dialog.h"
 #include "contact/drawing_names_dialog.h"
@@ -305,6 +306,16 @@ bool QtPlatform::AnimationStep() {
     const bool next = dlg.exec() == QDialog::Accepted;
     stepping_ = false;
     return next;
+}
+
+bool QtPlatform::EditPlotCommand(std::string& line, const std::string& tempDir) {
+    std::function<void()> help;
+    if (showHelp) help = [this] { showHelp(false); };
+    TForm_confkavrot dlg(DefaultPlotConverterForm(tempDir), tempDir, help, mainWindow_);
+    FrameDialog(dlg, true, true);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    line = dlg.CommandLine();
+    return true;
 }
 
 bool QtPlatform::DiagramLimitsDialog(const std::string& title, const std::string& xLabel,

@@ -68,6 +68,7 @@ class QtPlatform : public Platform {
     bool EditMaterials(ContactCase& c, NumberFormat& number,
                        const std::function<bool(int body)>& pickMaterial) override;
     bool EditSettings(Settings& settings, UiState& ui, const SettingsEnvironment& env) override;
+    bool EditPlotCommand(std::string& line, const std::string& tempDir) override;
     bool DiagramLimitsDialog(const std::string& title, const std::string& xLabel,
                              const std::string& yLabel, const AxisLimits& automatic,
                              AxisLimits& entered) override;
