@@ -68,7 +68,11 @@ HelpBrowserRequest ChooseHelpPictureLine(Program& program, const std::vector<std
     AskChoice(ui, program.identity.ProductName + " Hilfebilder", static_cast<int>(lines.size()),
               line);
     if (ui.errorFlag) return {};
-    const int pictures = static_cast<int>(lines.size()) - kActionLines;
+    return RequestForLine(line, static_cast<int>(lines.size()));
+}
+
+HelpBrowserRequest RequestForLine(int line, int lineCount) {
+    const int pictures = lineCount - kActionLines;
     if (line <= pictures) return {HelpBrowserAction::Show, line};
     static constexpr HelpBrowserAction kActions[kActionLines] = {
         HelpBrowserAction::Append, HelpBrowserAction::Delete, HelpBrowserAction::Change,

@@ -24,6 +24,10 @@ struct HelpBrowserRequest {
 using HelpBrowserChooser =
     std::function<HelpBrowserRequest(Program&, const std::vector<std::string>& lines, int current)>;
 
+// What choosing list line (1-based) of lineCount lines asks for: a picture line shows it,
+// one of the five action lines after the pictures runs that action.
+HelpBrowserRequest RequestForLine(int line, int lineCount);
+
 // The list in a choice prompt: a picture line shows it, an action line runs it, cancel ends.
 HelpBrowserRequest ChooseHelpPictureLine(Program& program, const std::vector<std::string>& lines,
                                          int current);

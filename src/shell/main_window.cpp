@@ -14,6 +14,7 @@
 #include "graphics/contact_sheet.h"
 #include "graphics/drawing_area_widget.h"
 #include "graphics/help_browser.h"
+#include "graphics/help_picture_window.h"
 #include "graphics/qt_picture_print.h"
 #include "report/message_section.h"
 #include "report/show_messages.h"
@@ -55,11 +56,7 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& objectName, const QStri
                              std::function<void()> handler) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(objectName);
-    if (handler) {
-        connect(a, &QAction::triggered, this, std::move(handler));
-    } else {
-        connect(a, &QAction::triggered, this, [this, a] { notAvailableYet(a->text()); });
-    }
+    connect(a, &QAction::triggered, this, std::move(handler));
     return a;
 }
 
@@ -68,13 +65,6 @@ QMenu* MainWindow::addMenu(QMenu* parent, const QString& objectName, const QStri
     m->setObjectName(objectName);
     m->menuAction()->setObjectName(objectName);
     return m;
-}
-
-void MainWindow::notAvailableYet(const QString& what) {
-    QString name = what;
-    name.remove('&');
-    program_.platform().MessageBox(BoxKind::Note, "",
-                                   (name + QStringLiteral(": noch nicht verfügbar")).toStdString());
 }
 
 void MainWindow::runView(const std::function<void(Program&)>& draw) {
@@ -242,8 +232,11 @@ void MainWindow::buildMenus() {
             [this] { runFile([this](const WindowUpdates&) { ReportToSpreadsheet(program_); }); });
 
     QMenu* help = addMenu(nullptr, "mi_help", "Help");
-    addItem(help, "mi_helpHilfebild", "&Hilfebild",
-            [this] { runView([](Program& p) { BrowseHelpPictures(p); }); });
+    addItem(help, "mi_helpHilfebild", "&Hilfebild", [this] {
+        runView([this](Program& p) {
+            BrowseHelpPictures(p, MakeHelpPictureChooser(this, helpPicturePosition_));
+        });
+    });
     addItem(help, "mi_helpErrors", "Error Messages",
             [this] { runView([](Program& p) { ShowMessageWindow(p); }); });
     addItem(help, "mi_helpHistory", "&History", [this] { runView(ShowHistory); });

@@ -2,7 +2,10 @@
 // The main window: it carries the menu and shows every picture in its client area.
 
 #include <QMainWindow>
+#include <QPoint>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "shell/program.h"
 
@@ -34,11 +37,10 @@ class MainWindow : public QMainWindow {
 
   private:
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
-                     std::function<void()> handler = {});
+                     std::function<void()> handler);
     QMenu* addMenu(QMenu* parent, const QString& objectName, const QString& caption);
     void buildMenus();
     void applyMenuTexts();
-    void notAvailableYet(const QString& what);
     void runEdit(bool (*command)(Program&));
     void runView(const std::function<void(Program&)>& draw);
     void runFile(const std::function<void(const WindowUpdates&)>& command);
@@ -47,6 +49,9 @@ class MainWindow : public QMainWindow {
     DrawingAreaWidget* area_ = nullptr;
     QAction* recent_[5] = {};
     QAction* recentSeparator_ = nullptr;
+    // Where the help picture browser was closed last.
+    std::shared_ptr<std::optional<QPoint>> helpPicturePosition_ =
+        std::make_shared<std::optional<QPoint>>();
 };
 
 }  // namespace zel3
