@@ -132,8 +132,13 @@ void CadDriver::CadOpen(int kind) {
             name = program_.run.ProjectName + "." + ext;
         } else {
             const std::string filter = "*." + ext + "|*." + ext + "|*.*|*.*";
+            // A project opened by its file name ("kugel.zl3") suggests "kugel", never the
+            // project file itself.
+            std::string suggested = program_.run.ProjectName;
+            if (HasExtension(suggested))
+                suggested = std::filesystem::path(suggested).replace_extension().string();
             if (!ui_.platform.SaveFileDialog(WithBackslash(settings_.folders.CadDir), filter,
-                                             program_.run.ProjectName, name))
+                                             suggested, name))
                 name.clear();
             if (name.empty()) {
                 ui_.errorFlag = true;

@@ -54,7 +54,10 @@ TForm_confkavrot::TForm_confkavrot(const PlotConverterForm& form, const std::str
     auto* pickProgram = SmallButton(this, QStringLiteral("..."), "Button_kavrotPath");
     files->addWidget(new QLabel(QStringLiteral("Programm"), this), 0, 0);
     files->addWidget(program_, 0, 1);
-    files->addWidget(pickProgram, 0, 2);
+    auto* programButtons = new QHBoxLayout;
+    programButtons->addWidget(pickProgram);
+    programButtons->addStretch();
+    files->addLayout(programButtons, 0, 2);
     folder_ = edit("Edit_outdir", form.folder, 36);
     auto* pickFolder = SmallButton(this, QStringLiteral("Dir..."), "Button_outdir");
     auto* tempFolder = SmallButton(this, QStringLiteral("<"), "Button_tempdir");
@@ -78,17 +81,7 @@ TForm_confkavrot::TForm_confkavrot(const PlotConverterForm& form, const std::str
         QStringLiteral("RadioGroup_d"), QStringLiteral("Schnittstelle"),
         {QStringLiteral("seriell"), QStringLiteral("parallel"), QStringLiteral("Datei")}, this);
     groups->addWidget(format_);
-    auto* ports = new QVBoxLayout;
-    ports->addWidget(interface_);
-    auto* portGrid = new QGridLayout;
-    com_ = edit("Edit_com", form.com, 4);
-    lpt_ = edit("Edit_lpt", form.lpt, 4);
-    portGrid->addWidget(new QLabel(QStringLiteral("COM"), this), 0, 0);
-    portGrid->addWidget(com_, 0, 1);
-    portGrid->addWidget(new QLabel(QStringLiteral("LPT"), this), 1, 0);
-    portGrid->addWidget(lpt_, 1, 1);
-    ports->addLayout(portGrid);
-    groups->addLayout(ports);
+    groups->addWidget(interface_, 0, Qt::AlignTop);
     layout->addLayout(groups);
 
     auto* values = new QGridLayout;
@@ -102,6 +95,17 @@ TForm_confkavrot::TForm_confkavrot(const PlotConverterForm& form, const std::str
     xShift_ = edit("Edit_xnull", form.xShift, 8);
     yShift_ = edit("Edit_ynull", form.yShift, 8);
     textWidth_ = edit("Edit_textbreitenfaktor", form.textWidthFactor, 8);
+    com_ = edit("Edit_com", form.com, 4);
+    lpt_ = edit("Edit_lpt", form.lpt, 4);
+    auto* portRow = new QHBoxLayout;
+    portRow->addWidget(new QLabel(QStringLiteral("COM"), this));
+    portRow->addWidget(com_);
+    portRow->addSpacing(12);
+    portRow->addWidget(new QLabel(QStringLiteral("LPT"), this));
+    portRow->addWidget(lpt_);
+    portRow->addStretch();
+    values->addWidget(new QLabel(QStringLiteral("Port"), this), 5, 0);
+    values->addLayout(portRow, 5, 1, 1, 2);
     values->addWidget(new QLabel(QString::fromUtf8("Maßstab"), this), 0, 0);
     values->addWidget(scale_, 0, 1);
     values->addWidget(fit_, 0, 2);

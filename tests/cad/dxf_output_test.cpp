@@ -169,6 +169,13 @@ TEST_F(CadTest, FileNamesGetTheKindsExtension) {
     EXPECT_TRUE(cad.state().fileName.empty());
     ASSERT_FALSE(platform->requests.empty());
     EXPECT_EQ(platform->requests.back().preset, dir + "/|*.dxf|*.dxf|*.*|*.*|welle");
+
+    // A project opened by its file name does not offer its own file as the drawing's name.
+    program->run.ProjectName = "kugel.zl3";
+    program->ui.errorFlag = false;
+    CadDriver again(*program);
+    again.CadOpen(1);
+    EXPECT_EQ(platform->requests.back().preset, dir + "/|*.dxf|*.dxf|*.*|*.*|kugel");
 }
 
 TEST_F(CadTest, KindQuestionPreselectsTheLastKind) {
