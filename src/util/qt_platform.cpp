@@ -324,7 +324,12 @@ bool QtPlatform::DiagramLimitsDialog(const std::string& title, const std::string
     const NumberFormat nf = settings_ ? settings_->number : NumberFormat{};
     std::function<void()> help;
     if (showHelp) help = [this] { showHelp(false); };
-    TEinDiagramLimits dlg(title, xLabel, yLabel, automatic, entered, nf, help, mainWindow_);
+    // Before any limits were entered the dialog offers the automatic ones, not four zeros
+    // that would collapse the diagram.
+    const bool noneEntered =
+        entered.xMin == 0 && entered.xMax == 0 && entered.yMin == 0 && entered.yMax == 0;
+    TEinDiagramLimits dlg(title, xLabel, yLabel, automatic, noneEntered ? automatic : entered, nf,
+                          help, mainWindow_);
     FrameDialog(dlg, true, true);
     if (dlg.exec() != QDialog::Accepted) return false;
     entered = dlg.Limits();
