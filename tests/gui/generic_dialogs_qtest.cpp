@@ -173,6 +173,22 @@ class GenericDialogsTest : public QObject {
         QCOMPARE(d.remedy(), QString("!Abhilfe"));
         QCOMPARE(d.cause(), QString("Ursache"));
     }
+
+    void radioDialogIsWideEnoughForItsLongestOption() {
+        QWidget owner;
+        owner.resize(1000, 800);
+        QFont big = owner.font();
+        big.setPointSizeF(big.pointSizeF() * 1.3);
+        owner.setFont(big);
+        RadioChoiceDialog d("CAD-Code",
+                            {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
+                             "Ausgabe auf Laserprinter/Plotter mit KAVROT", "TXT"},
+                            4, {});
+        ApplyDialogFrame(d, &owner, {102, 100}, true, true);
+        d.show();
+        auto* longest = d.findChild<QRadioButton*>("RadioButton4");
+        QVERIFY(longest->width() >= longest->sizeHint().width());
+    }
 };
 
 QTEST_MAIN(GenericDialogsTest)
