@@ -7,7 +7,7 @@
 
 #include "docu/qt_dialog_frame.h"
 #include "report/table_preview_window.h"
-#include "report/xlsx_workbook.h"
+#include "shell/spreadsheet_commands.h"
 
 namespace zel3 {
 
@@ -23,9 +23,7 @@ ResultsTableWindow MakeResultsTableWindow(Program& program, QWidget* owner) {
         texts.exitItem = program.language.General(kExit);
         texts.helpMenu = program.language.General(kHelp);
         auto exportRows = [&program](const std::vector<std::vector<std::string>>& table) {
-            const std::string path = NewWorkbookPath(program.settings.folders.TempDir, "tabelle");
-            std::string reason;
-            return WriteWorkbook(path, table, reason) && program.platform().OpenUrl(path);
+            return OpenInSpreadsheet(program, table, "tabelle");
         };
         TForm_preview dialog(texts, rows, selected, program.platform().showHelp, exportRows,
                              parent.data());

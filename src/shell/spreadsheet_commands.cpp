@@ -38,22 +38,22 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// Writes the rows as a new workbook in the temporary folder and opens it in the desktop's
-// spreadsheet program.
-bool OpenInSpreadsheet(Program& p, const std::vector<std::vector<std::string>>& rows,
-                       const std::string& stem) {
-    const std::string path = NewWorkbookPath(p.settings.folders.TempDir, stem);
-    std::string reason;
-    if (!WriteWorkbook(path, rows, reason)) return false;
-    return p.platform().OpenUrl(path);
-}
-
 void CannotStart(Program& p) {
     ShowNote(p.ui, kCannotStart);
     p.ui.errorFlag = true;
 }
 
 }  // namespace
+
+bool OpenInSpreadsheet(Program& p, const std::vector<std::vector<std::string>>& rows,
+                       const std::string& stem) {
+    const std::string path = NewWorkbookPath(p.settings.folders.TempDir, stem);
+    std::string reason;
+    if (!WriteWorkbook(path, rows, reason)) return false;
+    // Where it went, also for a desktop without a spreadsheet program.
+    p.platform().StatusText(path);
+    return p.platform().OpenUrl(path);
+}
 
 std::vector<std::vector<std::string>> TabSeparatedRows(const std::string& oemText) {
     std::vector<std::vector<std::string>> rows;

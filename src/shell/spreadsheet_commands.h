@@ -17,6 +17,11 @@ void ImportProject(Program& program);
 // "Printout -> Excel": the standard report as tab-separated text, its columns in a workbook.
 void ReportToSpreadsheet(Program& program);
 
+// Writes rows (UTF-8) as a new workbook TempDir + "$" + stem + n + ".xlsx" and opens it in
+// the desktop's spreadsheet program. False when it could not be written or opened.
+bool OpenInSpreadsheet(Program& program, const std::vector<std::vector<std::string>>& rows,
+                       const std::string& stem);
+
 // Splits the lines of a tab-separated text (code page 850) into rows of UTF-8 cells.
 std::vector<std::vector<std::string>> TabSeparatedRows(const std::string& oemText);
 
