@@ -1,5 +1,7 @@
 #include "docu/qt_dialog_frame.h"
 
+#include <algorithm>
+
 #include "docu/dialog_frame.h"
 
 namespace zel3 {
@@ -23,8 +25,17 @@ void ApplyDialogFrame(QDialog& dialog, QWidget* owner, const DialogScales& scale
         graphics.height = outer.height();
     }
     const QSize designed = dialog.size();
-    const DialogRect r = FrameDialog(designed.width(), designed.height(), scales.inputWindowScale,
-                                     graphics, centre && owner);
+    DialogRect r = FrameDialog(designed.width(), designed.height(), scales.inputWindowScale,
+                               graphics, centre && owner);
+    // A scale below 100 % shrinks the frame, never below what the controls need: a clipped
+    // option or button is worse than a dialog a little larger than asked for.
+    const QSize needed = dialog.minimumSizeHint();
+    if (r.width < needed.width() || r.height < needed.height()) {
+        const DialogRect fitted =
+            FrameDialog(std::max(r.width, needed.width()), std::max(r.height, needed.height()),
+                        100, graphics, centre && owner);
+        r = fitted;
+    }
     if (fixedSize)
         dialog.setFixedSize(r.width, r.height);
     else
