@@ -13,18 +13,11 @@
 
 #include "config/settings_dialog.h"
 #include "docu/qt_dialog_buttons.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
 
 QPushButton* SmallButton(QWidget* parent, const QString& text, const char* name) {
     auto* b = new QPushButton(text, parent);

@@ -9,18 +9,13 @@
 
 #include "config/settings_dialog.h"
 #include "graphics/canvas.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
 
 namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
 std::string S(const QLineEdit* e) {
-    return S(e->text());
+    return zel3::S(e->text());
 }
 }  // namespace
 

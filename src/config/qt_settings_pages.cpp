@@ -14,13 +14,11 @@
 
 #include "config/settings_dialog.h"
 #include "graphics/canvas.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
 
 namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
 QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     if (buddy) l->setBuddy(buddy);

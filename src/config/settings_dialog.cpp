@@ -17,17 +17,9 @@
 #include "util/codepage.h"
 #include "util/file_prompts.h"
 #include "util/prompts.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
-
-namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-}  // namespace
 
 RadioGroupBox::RadioGroupBox(const QString& objectName, const QString& title,
                              const QStringList& items, QWidget* parent, int columns)

@@ -8,16 +8,9 @@
 
 #include "docu/qt_dialog_buttons.h"
 #include "util/number_text.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
-
-namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-
-}  // namespace
 
 TEinDiagramLimits::TEinDiagramLimits(const std::string& title, const std::string& xLabel,
                                      const std::string& yLabel, const AxisLimits& automatic,

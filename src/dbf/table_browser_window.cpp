@@ -18,18 +18,12 @@
 #include "util/codepage.h"
 #include "util/date_text.h"
 #include "util/prompts.h"
+#include "util/qt_text.h"
 #include "util/text.h"
 
 namespace zel3 {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
 
 constexpr int kSearchHelp = 2450;
 

@@ -9,17 +9,9 @@
 #include <QVBoxLayout>
 
 #include "docu/qt_dialog_buttons.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
-
-namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-}  // namespace
 
 DocumentSetupDialog::DocumentSetupDialog(const DocumentForm& form, const HelpRequest& help,
                                          FilePicker pick, QWidget* parent)

@@ -10,16 +10,11 @@
 #include <QVBoxLayout>
 
 #include "docu/qt_dialog_buttons.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
 
 namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
 std::string Cell(const QTableWidget* t, int row, int column) {
     const QTableWidgetItem* item = t->item(row, column);
     return item ? S(item->text()) : std::string();

@@ -10,15 +10,13 @@
 
 #include "config/settings_dialog.h"
 #include "docu/qt_dialog_buttons.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
 
 namespace {
 QString U(const char* s) {
     return QString::fromUtf8(s);
-}
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
 }
 QPushButton* Button(QWidget* parent, const QString& text, const char* name) {
     auto* b = new QPushButton(text, parent);

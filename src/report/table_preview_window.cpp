@@ -13,14 +13,11 @@
 #include <algorithm>
 
 #include "docu/qt_dialog_buttons.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
 
 constexpr int kFileColumnWidth = 150;
 constexpr int kDateColumnWidth = 64;

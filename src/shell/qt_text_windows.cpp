@@ -8,14 +8,9 @@
 #include "shell/text_file_window.h"
 #include "shell/text_screen_dialog.h"
 #include "util/qt_platform.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
-
-namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-}  // namespace
 
 void QtPlatform::ShowTextScreen(const std::string& title, const std::vector<std::string>& lines) {
     QStringList list;

@@ -29,17 +29,9 @@
 #include "report/message_description_dialog.h"
 #include "util/command_line_words.h"
 #include "util/file_dialog_filter.h"
+#include "util/qt_text.h"
 
 namespace zel3 {
-
-namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-}  // namespace
 
 void QtPlatform::MessageBox(BoxKind kind, const std::string& caption, const std::string& text) {
     QString title;
