@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -216,8 +217,29 @@ int QtPlatform::StartHidden(const std::string& commandLine) {
     return process.startDetached() ? 33 : 31;
 }
 
+namespace {
+
+// False when the desktop names no program for the file's type, so that the caller can say
+// so; the opener itself only fails after it has been started. Without xdg-mime the opener
+// decides.
+bool DesktopOpensFile(const QString& path) {
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit ||
+        query.exitCode() != 0) {
+        return true;
+    }
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+}  // namespace
+
 bool QtPlatform::OpenUrl(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl::fromUserInput(Q(url)));
+    const QUrl target = QUrl::fromUserInput(Q(url));
+    if (target.isLocalFile() && !DesktopOpensFile(target.toLocalFile())) return false;
+    return QDesktopServices::openUrl(target);
 }
 
 void QtPlatform::SetBusy(bool busy) {
