@@ -16,6 +16,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kMaxNesting = 4;
+// Four levels of a block inserting others many times each would read files without end; no
+// drawing of ours comes near this many block reads for one insert.
+constexpr int kMaxBlockReads = 2000;
 
 // Reads the groups of one entity up to (not including) the next code-0 group.
 template <typename Fn>
@@ -48,6 +51,13 @@ void CadDriver::ReplayBlock(const std::string& name, double x, double y, double 
     if (level_ > kMaxNesting) {
         // A block that inserts itself would recurse without end: stop this drawing.
         Error("error blockno." + std::to_string(level_));
+        ui_.errorFlag = true;
+        stopReplay_ = true;
+        --level_;
+        return;
+    }
+    if (++blockReads_ > kMaxBlockReads) {
+        Error("Error in DXF File: too many block inserts");
         ui_.errorFlag = true;
         stopReplay_ = true;
         --level_;

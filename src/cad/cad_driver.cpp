@@ -481,6 +481,7 @@ void CadDriver::CadInsert(const std::string& name, double x, double y, double an
     } else if (Screen()) {
         transform_ = Transform{};
         level_ = 0;
+        blockReads_ = 0;
         stopReplay_ = false;
         ReplayBlock(name, x, y, angle, xs, ys);
     } else if (state_.kind == kCadTxt) {

@@ -100,6 +100,7 @@ class CadDriver {
     std::string blockFileName_;
     Transform transform_;
     int level_ = 0;
+    int blockReads_ = 0;  // block files read for the current insert
     bool stopReplay_ = false;
 };
 

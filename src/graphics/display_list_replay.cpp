@@ -17,6 +17,8 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr size_t kEventsEvery = 50000;
+// A damaged pause record must not freeze the window for days: no pause of ours is longer.
+constexpr int kMaxPauseMs = 10000;
 
 // Walks the ";"-separated fields of one record without copying it.
 class Fields {
@@ -238,7 +240,7 @@ class DisplayListReplay {
             }
             case kRecSleep: {
                 int ms;
-                if (f.Int(ms) && !page_) g_.ui_.platform.PauseMs(ms);
+                if (f.Int(ms) && !page_) g_.ui_.platform.PauseMs(std::min(ms, kMaxPauseMs));
                 return true;
             }
             default:

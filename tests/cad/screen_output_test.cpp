@@ -101,6 +101,31 @@ TEST_F(CadTest, ABlockInsertingItselfStopsAtTheFifthLevel) {
     EXPECT_TRUE(Has(Records(), "4;3;0;4;1"));
 }
 
+TEST_F(CadTest, ABlockInsertingItselfManyTimesStopsInsteadOfHanging) {
+    // Twenty self-inserts on each of four levels would read 168,420 block files.
+    std::string block = "  0\r\nLINE\r\n  8\r\n0\r\n 11\r\n1\r\n 21\r\n1\r\n";
+    for (int i = 0; i < 20; ++i) block += "  0\r\nINSERT\r\n  2\r\nFAN\r\n";
+    WriteFile("$FAN.dx$", block + "  0\r\nEOF\r\n");
+    CadDriver cad(*program);
+    cad.CadOpen(3);
+    cad.CadExtents(0, 0, 100, 100);
+    cad.CadBeginEntities();
+    cad.CadInsert("FAN", 0, 0, 0, 1, 1);
+    EXPECT_TRUE(program->ui.errorFlag);
+    ASSERT_FALSE(platform->messages.empty());
+    EXPECT_EQ(platform->messages.back().text, "Error in DXF File: too many block inserts");
+    EXPECT_LE(CountPrefix(Records(), "4;"), 2000);
+
+    // The next insert starts with a fresh count.
+    program->ui.errorFlag = false;
+    WriteFile("$ONE.dx$", "  0\r\nCIRCLE\r\n 40\r\n2\r\n  0\r\nEOF\r\n");
+    cad.CadInsert("ONE", 0, 0, 0, 1, 1);
+    EXPECT_FALSE(program->ui.errorFlag);
+    EXPECT_TRUE(Has(Records(), "3;0;0;2"));
+    cad.CadEndSection();
+    cad.CadClose();
+}
+
 TEST_F(CadTest, MissingDamagedAndForeignBlockFilesAreSurvived) {
     CadDriver cad(*program);
     cad.CadOpen(3);

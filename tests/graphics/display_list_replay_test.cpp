@@ -135,6 +135,14 @@ TEST_F(ReplayTest, PausesOnScreenOnlyAndAnimationAtColourZero) {
     EXPECT_EQ(platform->pauses.size(), 2u);  // the print pass does not wait
 }
 
+TEST_F(ReplayTest, DamagedPauseRecordsCannotFreezeTheWindow) {
+    g().list.AddRaw("13;2000000000");
+    g().list.AddRaw("13;-5");
+    g().SleepMs(250);
+    Paint();
+    EXPECT_EQ(platform->pauses, (std::vector<int>{10000, -5, 250}));
+}
+
 TEST_F(ReplayTest, EventsProcessedAtTheFirstAndEvery50000thRecord) {
     for (int i = 0; i < 100001; ++i) g().list.AddRaw("8;1");
     const int before = platform->processedEvents;
