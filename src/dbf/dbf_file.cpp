@@ -12,6 +12,18 @@ namespace zel3 {
 
 namespace {
 
+// Locks belong to the open file, not to the process (Linux open-file-description locks): two
+// opens of one table in the same program exclude each other like two programs do, and closing
+// one of them leaves the locks of the other in place. Process locks where the kernel has none.
+int SetLock(int fd, struct flock& fl) {
+#ifdef F_OFD_SETLK
+    fl.l_pid = 0;
+    if (::fcntl(fd, F_OFD_SETLK, &fl) == 0) return 0;
+    if (errno != EINVAL) return -1;
+#endif
+    return ::fcntl(fd, F_SETLK, &fl);
+}
+
 int64_t StatNs(const struct stat& st) {
     return static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
 }
@@ -143,7 +155,7 @@ bool DbfFile::Lock(uint64_t start, uint64_t length, bool exclusive) {
     fl.l_whence = SEEK_SET;
     fl.l_start = static_cast<off_t>(start);
     fl.l_len = static_cast<off_t>(length);
-    if (::fcntl(fd_, F_SETLK, &fl) != 0) {
+    if (SetLock(fd_, fl) != 0) {
         SetError();
         return false;
     }
@@ -156,7 +168,7 @@ void DbfFile::Unlock(uint64_t start, uint64_t length) {
     fl.l_whence = SEEK_SET;
     fl.l_start = static_cast<off_t>(start);
     fl.l_len = static_cast<off_t>(length);
-    ::fcntl(fd_, F_SETLK, &fl);
+    SetLock(fd_, fl);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "dbf/dbf_lock_bytes.h"
 #include "dbf/dbf_number.h"
 #include "util/text.h"
 
@@ -11,9 +12,6 @@ namespace zel3 {
 
 namespace {
 
-// Byte far beyond any table that every user locks: shared users read-lock it, an exclusive
-// user write-locks it, so exclusive use and shared use exclude each other.
-constexpr uint64_t kUseLockByte = 0x7FFFFFF0ULL;
 constexpr size_t kMaxHeader = 65536;
 constexpr char kEof = 0x1A;
 

@@ -1,6 +1,7 @@
 // Writing: field values, new and deleted records, packing, locks.
 #include <cstdio>
 
+#include "dbf/dbf_lock_bytes.h"
 #include "dbf/dbf_number.h"
 #include "dbf/dbf_table.h"
 
@@ -8,7 +9,6 @@ namespace zel3 {
 
 namespace {
 
-constexpr uint64_t kFileLockLength = 0x7FFFFFF0ULL;  // everything below the use-lock byte
 constexpr char kEof = 0x1A;
 
 }  // namespace
@@ -154,9 +154,19 @@ bool DbfTable::Pack() {
     if (!Ready(op)) return false;
     if (!file_.Writable()) return Fail(DbfError::ReadOnly, op, alias_);
     if (mode_ == DbfOpenMode::Shared && !fileLocked_) return Fail(DbfError::NotLocked, op);
+    // The packed table replaces the file: another program that still has the old one open
+    // would write into a file nobody reads again. Shared users must all be gone.
+    const bool shared = mode_ == DbfOpenMode::Shared;
+    if (shared && !file_.Lock(kUseLockByte, 1, true)) return Fail(DbfError::LockedByOther, op);
+    auto keepShared = [&] {
+        if (shared) file_.Lock(kUseLockByte, 1, false);
+    };
     const std::string temp = path_ + ".$pk";
     DbfFile out;
-    if (!out.Create(temp)) return Fail(DbfError::FileAccess, op, temp + ": " + out.LastError());
+    if (!out.Create(temp)) {
+        keepShared();
+        return Fail(DbfError::FileAccess, op, temp + ": " + out.LastError());
+    }
     std::string head = headerBytes_;
     uint32_t kept = 0;
     uint64_t pos = head.size();
@@ -178,6 +188,7 @@ bool DbfTable::Pack() {
     out.Close();
     if (!ok || std::rename(temp.c_str(), path_.c_str()) != 0) {
         std::remove(temp.c_str());
+        keepShared();
         return Fail(DbfError::FileAccess, op, path_ + ": " + (ok ? "rename" : why));
     }
     // The old descriptor still points at the replaced file: reopen the packed one.
@@ -189,7 +200,7 @@ bool DbfTable::Pack() {
         file_.Close();
         return Fail(DbfError::FileAccess, op, path_ + ": " + reopened.LastError());
     }
-    reopened.Lock(0x7FFFFFF0ULL, 1, mode_ == DbfOpenMode::Exclusive);
+    reopened.Lock(kUseLockByte, 1, mode_ == DbfOpenMode::Exclusive);
     file_ = std::move(reopened);
     if (hadFileLock) FileLock();
     headerBytes_ = head;

@@ -122,5 +122,24 @@ TEST(DbfLocks, RecordLocksAreLimited) {
     EXPECT_TRUE(t.RecordLock());
 }
 
+TEST(DbfLocks, PackWaitsForTheOtherInstanceToCloseTheTable) {
+    TempFolder dir;
+    MakeTable(dir / "t.dbf");
+    DbfTable t;
+    ASSERT_TRUE(t.OpenTable(dir / "t.dbf", false, DbfOpenMode::Shared));
+    ASSERT_TRUE(t.FileLock());
+    ASSERT_TRUE(t.GoTo(1));
+    ASSERT_TRUE(t.Delete());
+    {
+        OtherInstance other(dir / "t.dbf", [](DbfTable&) { return true; });
+        ASSERT_TRUE(other.started());
+        EXPECT_FALSE(t.Pack());
+        EXPECT_EQ(t.ErrorCode(), DbfError::LockedByOther);
+        EXPECT_EQ(t.RecordCount(), 3);
+    }
+    EXPECT_TRUE(t.Pack());
+    EXPECT_EQ(t.RecordCount(), 2);
+}
+
 }  // namespace
 }  // namespace zel3
