@@ -3,6 +3,8 @@
 #include "cad/cad_test_fixture.h"
 #include "cad/dxf_writer.h"
 #include "util/io_error.h"
+#include <filesystem>
+#include "support/file_size_limit.h"
 
 namespace zel3 {
 namespace {
@@ -247,6 +249,34 @@ TEST_F(CadTest, WriteFailureThrowsAndLeavesNoFile) {
     CadDriver cad(*program);
     platform->dialogAnswers.push_back(test::DialogAnswer::Text(dir + "/missing/plan"));
     EXPECT_THROW(cad.CadOpen(1), IoError);
+}
+
+// A full disk while a drawing is written: IoError for the command, the drawing of the last run
+// stays, and no half-written file is left beside it.
+TEST_F(CadTest, FullDiskKeepsThePreviousDrawing) {
+    WriteFile("plan.dxf", "alte Zeichnung");
+    CadDriver cad(*program);
+    OpenFile(cad, 1, "plan");
+    test::FileSizeLimit full(2048);
+    ASSERT_TRUE(full.active());
+    EXPECT_THROW(
+        {
+            cad.CadExtents(0, 0, 100, 50);
+            cad.CadTables(2);
+            cad.CadBeginEntities();
+            for (int i = 0; i < 500; ++i) cad.CadLine(i, 0, i, 50);
+            cad.CadEndSection();
+            cad.CadClose();
+        },
+        IoError);
+    full.Lift();
+    EXPECT_EQ(Read(dir + "/plan.dxf"), "alte Zeichnung");
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
 }
 
 }  // namespace

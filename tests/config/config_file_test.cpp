@@ -11,6 +11,9 @@
 #include "support/scripted_platform.h"
 #include "util/codepage.h"
 #include "util/safe_file.h"
+#include <sys/stat.h>
+#include <filesystem>
+#include "support/file_size_limit.h"
 
 namespace zel3 {
 namespace {
@@ -366,6 +369,39 @@ TEST_F(ConfigFileTest, WriteFailureIsReportedAndLeavesNoFile) {
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].caption, "Fehler : ");
     EXPECT_EQ(platform_.messages[0].text, "I/O-Error 20");
+    std::string content;
+    ReadWholeFile(dir_ + "zel3.cfg", 100, content);
+    EXPECT_EQ(content, "old");
+}
+
+// A disk that fills up while the configuration is written keeps the previous file.
+TEST_F(ConfigFileTest, FullDiskKeepsThePreviousConfiguration) {
+    Store("old");
+    {
+        test::FileSizeLimit full(100);
+        ASSERT_TRUE(full.active());
+        WriteConfiguration(Fresh(), "zel3", "2.7", ui_);
+    }
+    EXPECT_TRUE(ui_.errorFlag);
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].caption, "Fehler : ");
+    std::string content;
+    ReadWholeFile(dir_ + "zel3.cfg", 100, content);
+    EXPECT_EQ(content, "old");
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir_)) files += e.is_regular_file();
+    EXPECT_EQ(files, 1) << "no temporary file left behind";
+}
+
+// A folder the program may not write to (skipped for root, who may write anywhere).
+TEST_F(ConfigFileTest, ReadOnlyFolderKeepsThePreviousConfiguration) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    Store("old");
+    ::chmod(dir_.c_str(), 0555);
+    WriteConfiguration(Fresh(), "zel3", "2.7", ui_);
+    ::chmod(dir_.c_str(), 0755);
+    EXPECT_TRUE(ui_.errorFlag);
+    EXPECT_EQ(platform_.messages.size(), 1u);
     std::string content;
     ReadWholeFile(dir_ + "zel3.cfg", 100, content);
     EXPECT_EQ(content, "old");

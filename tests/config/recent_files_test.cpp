@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "util/safe_file.h"
+#include "support/file_size_limit.h"
 
 namespace zel3 {
 namespace {
@@ -47,6 +48,27 @@ TEST(RecentFiles, WriteFailureSetsFlag) {
     std::array<std::string, 5> list{};
     EXPECT_FALSE(WriteRecentFiles("/proc/zel3-no/zel3.cff", "zel3", "", list, error));
     EXPECT_TRUE(error);
+}
+
+TEST(RecentFiles, FullDiskKeepsThePreviousList) {
+    const std::string path =
+        testing::TempDir() + "zel3_recent_full_" + std::to_string(::getpid()) + ".cff";
+    std::array<std::string, 5> list{"", "/p/a.zl3", "/p/b.zl3", "", ""};
+    bool error = false;
+    ASSERT_TRUE(WriteRecentFiles(path, "zel3", "/p/", list, error));
+    std::string before;
+    ReadWholeFile(path, 1000, before);
+    list[1] = "/p/" + std::string(200, 'n') + ".zl3";
+    {
+        test::FileSizeLimit full(40);
+        ASSERT_TRUE(full.active());
+        EXPECT_FALSE(WriteRecentFiles(path, "zel3", "/p/", list, error));
+    }
+    EXPECT_TRUE(error);
+    std::string after;
+    ReadWholeFile(path, 1000, after);
+    EXPECT_EQ(after, before);
+    std::remove(path.c_str());
 }
 
 }  // namespace

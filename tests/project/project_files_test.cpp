@@ -14,6 +14,7 @@
 #include "support/scripted_platform.h"
 #include "util/io_error.h"
 #include "util/safe_file.h"
+#include <unistd.h>
 
 namespace zel3 {
 namespace {
@@ -44,6 +45,17 @@ class ProjectFiles : public ::testing::Test {
         std::string s;
         EXPECT_EQ(ReadWholeFile(p.string(), 1 << 20, s), FileReadResult::Ok);
         return s;
+    }
+
+    // True when the save ended with a message or with the I/O error for the dispatcher.
+    bool SaveReportsAFailure(Program& p, const std::string& name) {
+        const size_t shown = platform_->messages.size();
+        try {
+            SaveProject(p, name);
+        } catch (const IoError&) {
+            return true;
+        }
+        return platform_->messages.size() > shown;
     }
 
     fs::path dir_;
@@ -230,6 +242,29 @@ TEST_F(ProjectFiles, ArchiveModeProtectsTheCommandLineProject) {
     SaveProject(p, "aktuell");
     EXPECT_FALSE(p.ui.errorFlag);
     EXPECT_FALSE(p.run.StartedWithFile);
+}
+
+// A folder the program may not write to (skipped for root, who may write anywhere).
+TEST_F(ProjectFiles, ReadOnlyFolderKeepsThePreviousFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    Program& p = *program_;
+    SaveProject(p, "fest");
+    ASSERT_FALSE(p.ui.errorFlag);
+    const std::string before = Read(dir_ / "fest.zl3");
+    p.contactCase.F = 5000;
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_TRUE(SaveReportsAFailure(p, "fest"));
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_TRUE(p.ui.errorFlag);
+    EXPECT_EQ(Read(dir_ / "fest.zl3"), before);
+}
+
+// The same without permissions, so that it also runs as root: a folder that takes no files.
+TEST_F(ProjectFiles, FolderThatTakesNoFilesIsReported) {
+    Program& p = *program_;
+    EXPECT_TRUE(SaveReportsAFailure(p, "/proc/self/zel3-test.zl3"));
+    EXPECT_TRUE(p.ui.errorFlag);
+    EXPECT_FALSE(fs::exists("/proc/self/zel3-test.zl3"));
 }
 
 }  // namespace
