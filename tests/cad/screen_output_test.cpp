@@ -101,16 +101,20 @@ TEST_F(CadTest, ABlockInsertingItselfStopsAtTheFifthLevel) {
     EXPECT_TRUE(Has(Records(), "4;3;0;4;1"));
 }
 
-TEST_F(CadTest, ABlockInsertingItselfManyTimesStopsInsteadOfHanging) {
-    // Twenty self-inserts on each of four levels would read 168,420 block files.
-    std::string block = "  0\r\nLINE\r\n  8\r\n0\r\n 11\r\n1\r\n 21\r\n1\r\n";
-    for (int i = 0; i < 20; ++i) block += "  0\r\nINSERT\r\n  2\r\nFAN\r\n";
-    WriteFile("$FAN.dx$", block + "  0\r\nEOF\r\n");
+TEST_F(CadTest, BlocksInsertingOthersManyTimesStopInsteadOfHanging) {
+    // Forty inserts on each of four levels would read 65,641 block files.
+    for (int level = 1; level <= 3; ++level) {
+        std::string block;
+        for (int i = 0; i < 40; ++i)
+            block += "  0\r\nINSERT\r\n  2\r\nFAN" + std::to_string(level + 1) + "\r\n";
+        WriteFile("$FAN" + std::to_string(level) + ".dx$", block + "  0\r\nEOF\r\n");
+    }
+    WriteFile("$FAN4.dx$", "  0\r\nLINE\r\n 11\r\n1\r\n 21\r\n1\r\n  0\r\nEOF\r\n");
     CadDriver cad(*program);
     cad.CadOpen(3);
     cad.CadExtents(0, 0, 100, 100);
     cad.CadBeginEntities();
-    cad.CadInsert("FAN", 0, 0, 0, 1, 1);
+    cad.CadInsert("FAN1", 0, 0, 0, 1, 1);
     EXPECT_TRUE(program->ui.errorFlag);
     ASSERT_FALSE(platform->messages.empty());
     EXPECT_EQ(platform->messages.back().text, "Error in DXF File: too many block inserts");

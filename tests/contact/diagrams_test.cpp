@@ -99,7 +99,8 @@ TEST(Diagrams, DeformationOverForceFrameAndCurve) {
     EXPECT_DOUBLE_EQ(legend->Num(0), 80);
     EXPECT_DOUBLE_EQ(legend->Num(1), 101);
     const TxtRecord* second = nullptr;
-    for (const TxtRecord& r : Only(all, "TEXT"))
+    const std::vector<TxtRecord> texts = Only(all, "TEXT");
+    for (const TxtRecord& r : texts)
         if (r.fields[2].rfind("w0 = ", 0) == 0) second = &r;
     ASSERT_TRUE(second);
     EXPECT_TRUE(Near(second->Num(1), 101 - 1.6 * 2.5));
