@@ -5,11 +5,16 @@
 
 namespace zel3 {
 
+// Far outside any screen or page, yet small enough that the sums and differences of a few
+// pixel values (viewport origin + offset, centre +- radius) stay inside int: a picture with
+// absurd coordinates then draws off the page instead of overflowing.
+constexpr double kPixelLimit = 536870912.0;  // 2^29
+
 int RoundEven(double v) {
     if (!std::isfinite(v)) return 0;
     double r = std::nearbyint(v);  // default rounding mode: halves to even
-    if (r > 2147483647.0) return 2147483647;
-    if (r < -2147483648.0) return -2147483647 - 1;
+    if (r > kPixelLimit) return static_cast<int>(kPixelLimit);
+    if (r < -kPixelLimit) return -static_cast<int>(kPixelLimit);
     return static_cast<int>(r);
 }
 

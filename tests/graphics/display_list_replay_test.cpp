@@ -143,6 +143,17 @@ TEST_F(ReplayTest, DamagedPauseRecordsCannotFreezeTheWindow) {
     EXPECT_EQ(platform->pauses, (std::vector<int>{10000, -5, 250}));
 }
 
+// A block or picture file with absurd coordinates draws far off the area; no pixel value
+// overflows on the way (found by fuzzing the block files).
+TEST_F(ReplayTest, HugeCoordinatesDrawOffTheAreaWithoutOverflow) {
+    g().list.AddRaw("4;0;0;5e60;-5e60");
+    g().list.AddRaw("3;1e300;-1e300;1e300");
+    const auto calls = Paint();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].rfind("line 0,479 536870912,536871391", 0), 0u) << calls[0];
+    EXPECT_EQ(calls[1].rfind("ellipse 0,", 0), 0u) << calls[1];
+}
+
 TEST_F(ReplayTest, EventsProcessedAtTheFirstAndEvery50000thRecord) {
     for (int i = 0; i < 100001; ++i) g().list.AddRaw("8;1");
     const int before = platform->processedEvents;
