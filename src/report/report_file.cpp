@@ -13,16 +13,38 @@
 
 namespace zel3 {
 
+namespace {
+
+// A report file is written under this name beside its target and renamed over the target
+// only when complete, so a full disk never costs the report of the last run.
+const std::string kWritingSuffix = ".$$$";
+
+bool Writing(const std::string& path) {
+    return path.size() > kWritingSuffix.size() &&
+           path.compare(path.size() - kWritingSuffix.size(), kWritingSuffix.size(),
+                        kWritingSuffix) == 0;
+}
+
+std::string TargetOf(const std::string& path) {
+    return Writing(path) ? path.substr(0, path.size() - kWritingSuffix.size()) : path;
+}
+
+}  // namespace
+
 bool ReportFile::Create(const std::string& path, bool exclusive) {
     file_.reset();
-    path_ = path;
+    // Devices (a printer port, /dev/null) are written as they are.
+    struct stat st {};
+    const bool device = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+    path_ = exclusive || device ? path : path + kWritingSuffix;
     int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | (exclusive ? O_EXCL : 0);
-    int fd = ::open(path.c_str(), flags, 0644);
+    int fd = ::open(path_.c_str(), flags, 0644);
     if (fd < 0) return false;
     file_.reset(::fdopen(fd, "wb"));
     if (!file_) {
         int err = errno;
         ::close(fd);
+        if (Writing(path_)) std::remove(path_.c_str());
         errno = err;
         return false;
     }
@@ -49,7 +71,8 @@ void ReportFile::Write(const std::string& bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) {
         int err = errno ? errno : EIO;
         file_.reset();
-        throw IoError(path_, err);
+        if (Writing(path_)) std::remove(path_.c_str());
+        throw IoError(TargetOf(path_), err);
     }
 }
 
@@ -63,7 +86,15 @@ void ReportFile::Close() {
         ok = false;
         err = errno;
     }
-    if (!ok) throw IoError(path_, err ? err : EIO);
+    const std::string target = TargetOf(path_);
+    if (ok && Writing(path_) && std::rename(path_.c_str(), target.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        if (Writing(path_)) std::remove(path_.c_str());
+        throw IoError(target, err ? err : EIO);
+    }
 }
 
 bool PathExists(const std::string& path) {

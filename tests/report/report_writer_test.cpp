@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "report/report_test_support.h"
+#include "support/file_size_limit.h"
 #include "util/io_error.h"
 
 namespace zel3::test {
@@ -349,6 +350,31 @@ TEST_F(ReportWriterTest, WriteFailuresThrowIoError) {
             report.CloseReport();
         },
         IoError);
+}
+
+// The disk fills up while a report file is written: the command ends with the I/O error and the
+// report file of the last run is still there as it was.
+TEST_F(ReportWriterTest, FullDiskKeepsThePreviousReportFile) {
+    const std::string target = temp / "bericht.txt";
+    WriteBytes(target, "alter Bericht\r\n");
+    platform->dialogAnswers.push_back(DialogAnswer::Text(target));
+    platform->questionAnswers.push_back(YesNoCancel::Yes);
+    report.SetReportHeader("Titel", "", "", "", "", 0);
+    report.OpenReport(kTargetFile, "");
+    report.CreateReportFile();
+    ASSERT_FALSE(program.ui.errorFlag);
+    report.PageHeader(1, 0);
+    FileSizeLimit full(4096);
+    ASSERT_TRUE(full.active());
+    EXPECT_THROW(
+        {
+            for (int i = 0; i < 2000; ++i) report.WriteLine(std::string(60, 'x'));
+            report.CloseReport();
+        },
+        IoError);
+    full.Lift();
+    EXPECT_EQ(ReadBytes(target), "alter Bericht\r\n");
+    EXPECT_FALSE(Exists(target + ".$$$"));
 }
 
 }  // namespace
