@@ -29,6 +29,9 @@ class QuietPlatform : public BatchPlatform {
     int StartHidden(const std::string&) override { return -1; }
     void ShowTextScreen(const std::string&, const std::vector<std::string>&) override {}
     void ShowTextFile(const std::string&) override {}
+    // Pauses of the screen replay are limited by the replay itself (a unit test checks it);
+    // waiting them out here would only slow the fuzzing down.
+    void PauseMs(int) override {}
     ScreenInfo Screen() const override {
         ScreenInfo s;
         s.width = 1024;

@@ -2,13 +2,13 @@
 # Runs every fuzz target of a fuzz build for a bounded time each, starting from its seed
 # corpus in fuzz/corpus/<target>/. New inputs go to a scratch corpus in the build folder, so
 # the seeds in the repository stay as they are. A crash, hang, leak or undefined behaviour
-# stops the run; the input is left in the build folder as crash-*, timeout-* or leak-*.
+# stops the run; the input is left in <build>/fuzz/ as crash-*, timeout-* or leak-*.
 #   scripts/run-fuzzers.sh [build-folder] [seconds-per-target] [target...]
 set -eu
 BUILD=${1:-build-fuzz}
 SECONDS_EACH=${2:-30}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-cd "$ROOT/$BUILD"
+cd "$ROOT/$BUILD/fuzz"
 [ $# -ge 2 ] && shift 2 || shift $#
 TARGETS=${*:-$(cd "$ROOT/fuzz" && ls -- *_fuzz.cpp | sed 's/\.cpp$//')}
 
@@ -29,7 +29,7 @@ for t in $TARGETS; do
   fi
 done
 if [ -n "$failed" ]; then
-  echo "Fuzz findings in:$failed (inputs in $BUILD/)"
+  echo "Fuzz findings in:$failed (inputs in $BUILD/fuzz/)"
   exit 1
 fi
 echo "No findings."
