@@ -19,6 +19,8 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr size_t kEventsEvery = 50000;
 // A damaged pause record must not freeze the window for days: no pause of ours is longer.
 constexpr int kMaxPauseMs = 10000;
+// Nor may it ask for pens wider than any screen or page (or overflow the printer's width).
+constexpr int kMaxLineWidth = 1000;
 
 // Walks the ";"-separated fields of one record without copying it.
 class Fields {
@@ -229,6 +231,7 @@ class DisplayListReplay {
             case kRecLineWidth: {
                 int w;
                 if (f.Int(w)) {
+                    w = std::clamp(w, 0, kMaxLineWidth);
                     screen_.width = w;
                     screen_.penDirty = true;
                     if (page_) {

@@ -143,6 +143,22 @@ TEST_F(ReplayTest, DamagedPauseRecordsCannotFreezeTheWindow) {
     EXPECT_EQ(platform->pauses, (std::vector<int>{10000, -5, 250}));
 }
 
+// Absurd line widths (found by fuzzing): neither the screen nor the four times wider printer
+// pen overflows, and no pen is wider than any page.
+TEST_F(ReplayTest, DamagedLineWidthRecordsStayWithinAPage) {
+    g().list.AddRaw("12;888828883");
+    g().line(0, 0, 1, 1);
+    g().list.AddRaw("12;-7");
+    g().line(0, 0, 1, 1);
+    test::RecordingCanvas screen, page;
+    PrintPage p{page, 2100, 2970};
+    g().FormPaint(screen, &p);
+    ASSERT_EQ(page.calls.size(), 2u);
+    EXPECT_NE(screen.calls[0].find(" w1000"), std::string::npos) << screen.calls[0];
+    EXPECT_NE(page.calls[0].find(" w4000"), std::string::npos) << page.calls[0];
+    EXPECT_NE(page.calls[1].find(" w0"), std::string::npos) << page.calls[1];
+}
+
 // A block or picture file with absurd coordinates draws far off the area; no pixel value
 // overflows on the way (found by fuzzing the block files).
 TEST_F(ReplayTest, HugeCoordinatesDrawOffTheAreaWithoutOverflow) {
