@@ -12,6 +12,10 @@
 
 namespace zel3 {
 
+// How the contact is solved: Hertz's coefficient table (the default) or the exact solution
+// through complete elliptic integrals. Stored in the settings as its integer code.
+enum class CalculationMethod : std::int16_t { Table = 0, Exact = 1 };
+
 // Stored in project files as the integer code.
 enum class BodyKind : std::int16_t { Sphere = 1, Cylinder = 2, Special = 3, Plane = 4 };
 
@@ -65,6 +69,11 @@ struct ContactResults {
     double Eht = 0.0;     // case depth for hardening
     double Rht = 0.0;     // surface hardening depth
     double theta = 0.0;   // auxiliary angle of the elliptic contact, degrees
+    // Exact method only (0 with the table): normal stress along half-axis 1 and the greatest
+    // von Mises stress below the centre of the contact, with its depth.
+    double sigmaX = 0.0;
+    double vonMises = 0.0;
+    double zVonMises = 0.0;
 };
 
 // ---- drawing information and change log ----
@@ -136,6 +145,9 @@ struct ContactCase {
     std::string drawingName2;              // "Zeichnungsname 2"
     std::string drawingNumber;             // "Zeichnungsnummer"
     std::array<std::string, 3> remarks{};  // "Zeile 1..3", head the report
+
+    // Not stored in project files: the calculation takes it from the settings.
+    CalculationMethod method = CalculationMethod::Table;
 
     ContactResults result;
 
