@@ -34,7 +34,7 @@ std::string ExecutableDir() {
 
 std::string FindProgramDataDir(const std::string& exeDir) {
     if (!exeDir.empty()) {
-        std::string installed = WithSlash(exeDir) + "../" ZEL3_INSTALL_DATA_SUBDIR;
+        std::string installed = WithSlash(exeDir) + ZEL3_DATA_FROM_BINDIR;
         if (IsDir(installed)) {
             char* real = ::realpath(installed.c_str(), nullptr);
             if (real) {
