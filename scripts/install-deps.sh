@@ -9,6 +9,7 @@ PACKAGES="
   libxlsxwriter-dev
   python3 python3-ezdxf python3-dbfread python3-openpyxl
   fonts-liberation xdg-utils poppler-utils desktop-file-utils
+  appstream man-db groff-base dpkg-dev file shared-mime-info
   clang libclang-rt-dev
 "
 
