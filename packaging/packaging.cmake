@@ -16,6 +16,7 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ZEL3_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/zel3.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# zel3.png is zel3.svg rendered once: rsvg-convert -w 256 -h 256 zel3.svg -o zel3.png
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/zel3.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 
