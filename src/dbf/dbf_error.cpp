@@ -51,7 +51,8 @@ std::string DbfErrorText(DbfError error, const std::string& detail) {
         case DbfError::BadValue:
             return "Wert passt nicht in das Feld " + detail;
         case DbfError::LockedByOther:
-            return "Datei oder Datensatz von anderem Programm gesperrt";
+            return "Datei oder Datensatz von anderem Programm gesperrt" +
+                   (detail.empty() ? std::string() : ": " + detail);
     }
     return "";
 }

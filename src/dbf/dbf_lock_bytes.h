@@ -10,5 +10,9 @@ namespace zel3 {
 constexpr uint64_t kUseLockByte = 0x7FFFFFF0ULL;
 // The file lock: everything below the use-lock byte.
 constexpr uint64_t kFileLockLength = kUseLockByte;
+// The record count in the header: appenders lock it while they add records, so two of them
+// never take the same new place.
+constexpr uint64_t kCountLockStart = 4;
+constexpr uint64_t kCountLockLength = 4;
 
 }  // namespace zel3

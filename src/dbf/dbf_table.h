@@ -90,11 +90,14 @@ class DbfTable {
     bool ReplaceNumber(int n, double value);
     bool ReplaceLogical(int n, bool value);
 
+    // Adds a blank record and makes it current. In shared use it locks the record count
+    // while it writes and leaves the new record locked (until Unlock) so it can be filled.
     bool AppendBlank();
     bool Delete();
     bool Recall();
     // Rewrites the table without deleted records into a new file and renames it over the old
-    // one; a failure leaves the old table whole. Needs exclusive use or the file lock.
+    // one; a failure leaves the old table whole. Needs exclusive use or the file lock. In
+    // shared use it waits up to packWaitMs for the other instances to close the table.
     bool Pack();
 
     // "FIELD = value [NOCASE] [EXACT] [CONTAINED]"; the field "*" searches every field.
@@ -116,7 +119,8 @@ class DbfTable {
     bool RecordLock();
     void Unlock();
 
-    // Both give the number of records copied, -1 on failure.
+    // Both give the number of records copied, -1 on failure. The appends check every row
+    // before they write one: either all rows arrive or the table stays as it was.
     long CopyToDelimited(const std::string& file, const DbfTextConverter& toFile = {});
     long AppendFromDelimited(const std::string& file, const DbfTextConverter& fromFile = {});
     long AppendFrom(const std::string& file);
@@ -125,6 +129,10 @@ class DbfTable {
     void SetUpdateDate(const DbfDate& date) { updateDate_ = date; }
 
     bool hideDeleted = false;
+    // How long a pack waits for other instances to close the table, and how long an append
+    // waits for another instance's append to finish.
+    int packWaitMs = 5000;
+    int appendWaitMs = 2000;
 
     DbfError ErrorCode() const { return error_; }
     const std::string& ErrorText() const { return errorText_; }
@@ -152,8 +160,14 @@ class DbfTable {
     bool LocateFrom(long pos);
     bool IndexFind(const std::string& key, bool exact, const char* operation);
     void CloseIndex();
-    bool AppendValues(const std::vector<std::pair<int, std::string>>& values,
-                      const char* operation);
+    // One record built from (field, value) pairs; false with BadValue when a value does not fit.
+    bool BuildRecord(const std::vector<std::pair<int, std::string>>& values, std::string& record,
+                     const char* operation);
+    // Writes whole records after the last one and then the new count; on failure the file is
+    // cut back to its old end. The last new record becomes current.
+    bool AppendRecords(const std::vector<std::string>& records, const char* operation);
+    // Locks a byte range, retrying for up to waitMs while another instance holds it.
+    bool WaitForLock(uint64_t start, uint64_t length, int waitMs, const char* operation);
 
     DbfFile file_;
     std::string path_;

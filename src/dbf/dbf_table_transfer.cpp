@@ -64,9 +64,9 @@ std::string Trimmed(const std::string& t, char type) {
 
 }  // namespace
 
-bool DbfTable::AppendValues(const std::vector<std::pair<int, std::string>>& values,
-                            const char* operation) {
-    std::string record(static_cast<size_t>(header_.recordLength), ' ');
+bool DbfTable::BuildRecord(const std::vector<std::pair<int, std::string>>& values,
+                           std::string& record, const char* operation) {
+    record.assign(static_cast<size_t>(header_.recordLength), ' ');
     for (const auto& [n, value] : values) {
         const DbfField* f = FieldAt(n);
         if (!f || f->type == 'M') continue;
@@ -76,9 +76,7 @@ bool DbfTable::AppendValues(const std::vector<std::pair<int, std::string>>& valu
         }
         record.replace(static_cast<size_t>(f->offset), stored.size(), stored);
     }
-    if (!AppendBlank()) return false;
-    buffer_ = record;
-    return WriteBuffer(operation);
+    return true;
 }
 
 long DbfTable::CopyToDelimited(const std::string& file, const DbfTextConverter& toFile) {
@@ -139,7 +137,8 @@ long DbfTable::AppendFromDelimited(const std::string& file, const DbfTextConvert
         anyField = anyField || columns.back() != 0;
     }
     if (!anyField) return Fail(DbfError::UnknownField, op, file), -1;
-    long count = 0;
+    // Every row is checked before the first is written.
+    std::vector<std::string> records;
     long line = 1;
     while (ReadCsvRecord(in, values)) {
         ++line;
@@ -149,13 +148,15 @@ long DbfTable::AppendFromDelimited(const std::string& file, const DbfTextConvert
             if (columns[i] != 0)
                 row.emplace_back(columns[i], fromFile ? fromFile(values[i]) : values[i]);
         }
-        if (!AppendValues(row, op)) {
+        records.emplace_back();
+        if (!BuildRecord(row, records.back(), op)) {
             errorText_ += " " + file + ":" + std::to_string(line);
             return -1;
         }
-        ++count;
     }
-    return count;
+    if (in.bad()) return Fail(DbfError::FileAccess, op, file), -1;
+    if (!AppendRecords(records, op)) return -1;
+    return static_cast<long>(records.size());
 }
 
 long DbfTable::AppendFrom(const std::string& file) {
@@ -175,21 +176,25 @@ long DbfTable::AppendFrom(const std::string& file) {
         const int own = FieldIndex(source.FieldName(i));
         if (own != 0) map.emplace_back(i, own);
     }
-    long count = 0;
+    std::vector<std::string> records;
     for (bool ok = source.GoTop(); ok && !source.AtEnd(); ok = source.Skip(1)) {
         std::vector<std::pair<int, std::string>> row;
         for (const auto& [from, to] : map) {
             row.emplace_back(to, Trimmed(source.FieldText(from), source.FieldType(from)));
         }
-        if (!AppendValues(row, op)) return -1;
-        ++count;
+        records.emplace_back();
+        if (!BuildRecord(row, records.back(), op)) {
+            errorText_ += " " + file + ": Datensatz " + std::to_string(source.RecordNumber());
+            return -1;
+        }
     }
     if (source.ErrorCode() != DbfError::None) {
         error_ = source.ErrorCode();
         errorText_ = source.ErrorText();
         return -1;
     }
-    return count;
+    if (!AppendRecords(records, op)) return -1;
+    return static_cast<long>(records.size());
 }
 
 }  // namespace zel3

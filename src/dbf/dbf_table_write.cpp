@@ -1,5 +1,7 @@
 // Writing: field values, new and deleted records, packing, locks.
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "dbf/dbf_lock_bytes.h"
 #include "dbf/dbf_number.h"
@@ -83,42 +85,89 @@ bool DbfTable::WriteHeaderCount(const char* operation) {
     return true;
 }
 
+bool DbfTable::WaitForLock(uint64_t start, uint64_t length, int waitMs, const char* operation) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    while (!file_.Lock(start, length, true)) {
+        if (std::chrono::steady_clock::now() >= until) {
+            return Fail(DbfError::LockedByOther, operation);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+bool DbfTable::AppendRecords(const std::vector<std::string>& records, const char* operation) {
+    if (records.empty()) return true;
+    // Under the count lock (or the file lock) nobody else can move the end meanwhile.
+    if (!RefreshCount(operation)) return false;
+    const uint64_t room = UINT32_MAX - header_.recordCount;
+    if (records.size() > room) return Fail(DbfError::BadValue, operation, alias_);
+    const uint32_t first = header_.recordCount + 1;
+    const uint32_t last = header_.recordCount + static_cast<uint32_t>(records.size());
+    const uint64_t length = static_cast<uint64_t>(header_.recordLength);
+    const uint64_t end = static_cast<uint64_t>(header_.headerLength) + (first - 1) * length;
+    std::string block;
+    block.reserve(records.size() * length + 1);
+    for (const std::string& r : records) block += r;
+    block += kEof;
+    auto cutBack = [&] {
+        file_.Truncate(end);
+        file_.WriteAt(end, std::string(1, kEof));
+    };
+    if (!file_.WriteAt(end, block)) {
+        const std::string why = file_.LastError();
+        cutBack();
+        return Fail(DbfError::FileAccess, operation, path_ + ": " + why);
+    }
+    const uint32_t oldCount = header_.recordCount;
+    header_.recordCount = last;
+    if (!WriteHeaderCount(operation)) {
+        header_.recordCount = oldCount;
+        cutBack();
+        return false;
+    }
+    modified_ = true;
+    if (index_) {
+        for (uint32_t r = first; r <= last; ++r) index_->Update(records[r - first], r);
+    }
+    buffer_ = records.back();
+    recno_ = last;
+    atEnd_ = false;
+    atBeginning_ = false;
+    pos_ = index_ && order_ == 1 ? index_->PositionOf(last) : last - 1;
+    return true;
+}
+
 bool DbfTable::AppendBlank() {
     const char* op = "AppendBlank";
     if (!Ready(op)) return false;
     if (!file_.Writable()) return Fail(DbfError::ReadOnly, op, alias_);
-    if (mode_ == DbfOpenMode::Shared && !fileLocked_ && lockedRecords_.empty()) {
-        return Fail(DbfError::NotLocked, op);
+    const std::vector<std::string> blank{std::string(header_.recordLength, ' ')};
+    if (mode_ == DbfOpenMode::Exclusive || fileLocked_) return AppendRecords(blank, op);
+
+    // Shared use: another instance may append at the same moment. The record count decides
+    // where the new record goes, so it is locked from reading it to writing the new one.
+    if (static_cast<int>(lockedRecords_.size()) >= kMaxRecordLocks) {
+        return Fail(DbfError::TooManyLocks, op);
     }
-    if (!RefreshCount(op)) return false;
-    if (header_.recordCount == UINT32_MAX) return Fail(DbfError::BadValue, op, alias_);
+    if (!WaitForLock(kCountLockStart, kCountLockLength, appendWaitMs, op)) return false;
+    bool ok = RefreshCount(op);
     const uint32_t recno = header_.recordCount + 1;
-    std::string record(static_cast<size_t>(header_.recordLength), ' ');
-    const uint64_t pos =
-        static_cast<uint64_t>(header_.headerLength) +
-        static_cast<uint64_t>(recno - 1) * static_cast<uint64_t>(header_.recordLength);
-    if (!file_.WriteAt(pos, record + kEof)) {
-        file_.Truncate(pos);
-        file_.WriteAt(pos, std::string(1, kEof));
-        return Fail(DbfError::FileAccess, op, path_ + ": " + file_.LastError());
+    const uint64_t length = static_cast<uint64_t>(header_.recordLength);
+    const uint64_t pos = static_cast<uint64_t>(header_.headerLength) + (recno - 1ULL) * length;
+    // The new record stays locked so that the caller may fill it.
+    const bool slotHeld = ok && lockedRecords_.count(recno) != 0;
+    if (ok && !slotHeld) ok = WaitForLock(pos, length, appendWaitMs, op);
+    if (ok) {
+        ok = AppendRecords(blank, op);
+        if (ok) {
+            lockedRecords_.insert(recno);
+        } else if (!slotHeld) {
+            file_.Unlock(pos, length);
+        }
     }
-    header_.recordCount = recno;
-    if (!WriteHeaderCount(op)) {
-        header_.recordCount = recno - 1;
-        return false;
-    }
-    modified_ = true;
-    buffer_ = record;
-    recno_ = recno;
-    atEnd_ = false;
-    atBeginning_ = false;
-    if (index_) {
-        index_->Update(buffer_, recno);
-        pos_ = order_ == 1 ? index_->PositionOf(recno) : recno - 1;
-    } else {
-        pos_ = recno - 1;
-    }
-    return true;
+    file_.Unlock(kCountLockStart, kCountLockLength);
+    return ok;
 }
 
 bool DbfTable::Delete() {
@@ -157,7 +206,14 @@ bool DbfTable::Pack() {
     // The packed table replaces the file: another program that still has the old one open
     // would write into a file nobody reads again. Shared users must all be gone.
     const bool shared = mode_ == DbfOpenMode::Shared;
-    if (shared && !file_.Lock(kUseLockByte, 1, true)) return Fail(DbfError::LockedByOther, op);
+    if (shared) {
+        // Our own use lock is a read lock on the same byte; the write lock replaces it.
+        if (!WaitForLock(kUseLockByte, 1, packWaitMs, op)) {
+            return Fail(DbfError::LockedByOther, op,
+                        "die Tabelle ist noch in einem anderen Programm geöffnet (" +
+                            std::to_string((packWaitMs + 999) / 1000) + " s gewartet)");
+        }
+    }
     auto keepShared = [&] {
         if (shared) file_.Lock(kUseLockByte, 1, false);
     };

@@ -69,6 +69,59 @@ TEST(DbfFaults, AppendOnAFullDiskKeepsTheRecordCountTrue) {
     EXPECT_EQ(again.RecordCount(), 3);
 }
 
+// Appending another table or a text file: a bad row anywhere, or a disk that fills up half
+// way, leaves the table as it was; otherwise every row arrives.
+TEST(DbfFaults, AppendsFromTablesAndTextAreAllOrNothing) {
+    TempFolder dir;
+    MakeTable(dir / "t.dbf", 3);
+    {
+        DbfTable src;
+        ASSERT_TRUE(
+            src.CreateTable(dir / "src.dbf", {{"NAME", 'C', 10, 0, 0}, {"NR", 'N', 8, 0, 0}}));
+        for (const char* nr : {"1", "2", "1234567", "4"}) {  // NR of the table holds 5 digits
+            ASSERT_TRUE(src.AppendBlank());
+            ASSERT_TRUE(src.Replace(1, "neu"));
+            ASSERT_TRUE(src.Replace(2, nr));
+        }
+    }
+    std::string text = "NAME,NR\r\n";
+    for (int i = 1; i <= 300; ++i)
+        text += "\"Zeile " + std::to_string(i) + "\"," + std::to_string(i) + "\r\n";
+    test::WriteFileBytes(dir / "rows.txt", text);
+    test::WriteFileBytes(dir / "bad.txt", text + "\"letzte\",zu viel\r\n");
+
+    const std::string before = test::ReadFileBytes(dir / "t.dbf");
+    DbfTable t;
+    ASSERT_TRUE(t.OpenTable(dir / "t.dbf", false, DbfOpenMode::Shared));
+    ASSERT_TRUE(t.FileLock());
+    EXPECT_EQ(t.AppendFrom(dir / "src.dbf"), -1);
+    EXPECT_EQ(t.ErrorCode(), DbfError::BadValue);
+    EXPECT_NE(t.ErrorText().find("1234567"), std::string::npos) << t.ErrorText();
+    EXPECT_EQ(t.AppendFromDelimited(dir / "bad.txt"), -1);
+    EXPECT_NE(t.ErrorText().find("bad.txt:302"), std::string::npos) << t.ErrorText();
+    EXPECT_EQ(t.RecordCount(), 3);
+    EXPECT_EQ(test::ReadFileBytes(dir / "t.dbf"), before);
+    {
+        test::FileSizeLimit full(before.size() + 1000);
+        ASSERT_TRUE(full.active());
+        EXPECT_EQ(t.AppendFromDelimited(dir / "rows.txt"), -1);
+        EXPECT_EQ(t.ErrorCode(), DbfError::FileAccess);
+    }
+    EXPECT_EQ(t.RecordCount(), 3);
+    EXPECT_EQ(test::ReadFileBytes(dir / "t.dbf"), before);
+
+    EXPECT_EQ(t.AppendFromDelimited(dir / "rows.txt"), 300);
+    EXPECT_EQ(t.RecordCount(), 303);
+    EXPECT_EQ(t.RecordNumber(), 303);
+    t.Unlock();
+    t.CloseTable();
+    DbfTable again;
+    ASSERT_TRUE(again.OpenTable(dir / "t.dbf", false));
+    EXPECT_EQ(again.RecordCount(), 303);
+    ASSERT_TRUE(again.GoTo(303));
+    EXPECT_EQ(again.FieldValue(2).number, 300);
+}
+
 TEST(DbfFaults, TwoOpensInOneProgramLockLikeTwoPrograms) {
     TempFolder dir;
     MakeTable(dir / "t.dbf", 3);
@@ -136,6 +189,7 @@ TEST(DbfFaults, PackIsRefusedWhileTheTableIsOpenElsewhere) {
     ASSERT_TRUE(a.FileLock());
     ASSERT_TRUE(a.GoTo(1));
     ASSERT_TRUE(a.Delete());
+    a.packWaitMs = 50;
     EXPECT_FALSE(a.Pack());
     EXPECT_EQ(a.ErrorCode(), DbfError::LockedByOther);
     EXPECT_EQ(a.RecordCount(), 3);
