@@ -100,25 +100,28 @@ void SelectMaterial(MaterialDatabase& db, ContactCase& contact, int table, int m
         db.browser.Attach(nullptr);
         db.tables.Close(area);
 
-        b.materialRecord = static_cast<std::uint16_t>(recno > 0 && recno <= 65535 ? recno : 0);
-        b.materialNumber = Cut(Trim(DisplayToOem(row[1])), kMaterialNumberLength);
-        b.materialName = Cut(Trim(DisplayToOem(row[2])), kMaterialNameLength);
-        b.E = TextToInt(row[7]);
-        b.mue = TextToFloat(Trim(row[10]));
-        b.Rm = TextToInt(row[5]);
-        b.Re = TextToInt(row[6]);
-        // Values of the previous material must not survive: without a pressure row (or
-        // without the pressure table) both checks are off.
-        b.pHstat = 0;
-        b.pHdyn = 0;
-
+        // The pick is taken only as a whole: without the pressure table the case keeps its
+        // old material, so the case and the material dialog never disagree.
         area = OpenMaterialTable(db, kPressureTable);
         if (area == 0) return;
         t = db.tables.Table(area);
-        if (!b.materialNumber.empty() && t->FindExact(b.materialNumber)) {
-            b.pHstat = TextToInt(t->FieldText(2));
-            b.pHdyn = TextToInt(t->FieldText(3));
+        ContactBody picked = b;
+        picked.materialRecord = static_cast<std::uint16_t>(recno > 0 && recno <= 65535 ? recno : 0);
+        picked.materialNumber = Cut(Trim(DisplayToOem(row[1])), kMaterialNumberLength);
+        picked.materialName = Cut(Trim(DisplayToOem(row[2])), kMaterialNameLength);
+        picked.E = TextToInt(row[7]);
+        picked.mue = TextToFloat(Trim(row[10]));
+        picked.Rm = TextToInt(row[5]);
+        picked.Re = TextToInt(row[6]);
+        // Values of the previous material must not survive: without a pressure row both
+        // checks are off.
+        picked.pHstat = 0;
+        picked.pHdyn = 0;
+        if (!picked.materialNumber.empty() && t->FindExact(picked.materialNumber)) {
+            picked.pHstat = TextToInt(t->FieldText(2));
+            picked.pHdyn = TextToInt(t->FieldText(3));
         }
+        b = picked;
         db.ui.errorFlag = false;
     }
     db.browser.Attach(nullptr);

@@ -124,6 +124,33 @@ TEST_F(MaterialSelection, CancelAndMissingTablesLeaveTheCase) {
     EXPECT_DOUBLE_EQ(contact.body[0].E, 123);
 }
 
+// The pick is completed from the pressure table; without it nothing of the pick is taken, so
+// the material dialog, which refreshes only after a successful pick, shows the case as it is.
+TEST_F(MaterialSelection, PickWithoutThePressureTableLeavesTheBodyWhole) {
+    ContactBody& b = contact.body[0];
+    b.materialNumber = "1.7225";
+    b.materialName = "42CrMo4";
+    b.materialRecord = 12;
+    b.E = 210000;
+    b.Re = 750;
+    b.pHstat = 1251;
+    b.pHdyn = 782;
+    const ContactBody before = b;
+    fs::remove(dir / "zel3wst.dbf");
+    browser.pickRecord = k100Cr6;
+    Select(kBaseByNumber, 1, 1);
+    EXPECT_TRUE(ui.errorFlag);
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_NE(platform.messages.back().text.find("zel3wst.dbf nicht gefunden"), std::string::npos);
+    EXPECT_EQ(b.materialNumber, before.materialNumber);
+    EXPECT_EQ(b.materialName, before.materialName);
+    EXPECT_EQ(b.materialRecord, before.materialRecord);
+    EXPECT_DOUBLE_EQ(b.Re, before.Re);
+    EXPECT_DOUBLE_EQ(b.pHstat, before.pHstat);
+    EXPECT_DOUBLE_EQ(b.pHdyn, before.pHdyn);
+    EXPECT_EQ(tables.Table(1), nullptr);
+}
+
 TEST_F(MaterialSelection, BrowsingShowsTheTableFromItsFirstRow) {
     fs::remove(dir / "zel3wst.ndx");  // rebuilt from its key on opening
     Select(kPressureTable, 0, 1);
