@@ -98,9 +98,12 @@ std::string BrowserTablePath(const std::string& dbfDir, const std::string& name)
 }
 
 bool OpenBrowserTable(UiState& ui, const std::string& dbfDir, const std::string& tempDir,
-                      const std::string& name, DbfTable& table) {
+                      const std::string& name, DbfTable& table, bool* workingCopy) {
     std::string path = BrowserTablePath(dbfDir, name);
+    bool copied = false;
+    if (workingCopy) *workingCopy = false;
     if (!CheckFileReadable(ui, path)) return false;
+    // What the folder and the file allow decides, not where they lie.
     if (!DbfFolderWritable(dbfDir) || !FileWritable(path)) {
         // Edited in a copy that is not written back.
         namespace fs = std::filesystem;
@@ -110,6 +113,7 @@ bool OpenBrowserTable(UiState& ui, const std::string& dbfDir, const std::string&
         if (!ec) {
             fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add, ec);
             path = copy;
+            copied = true;
         }
     }
     BusyScope busy(ui);
@@ -117,12 +121,8 @@ bool OpenBrowserTable(UiState& ui, const std::string& dbfDir, const std::string&
         ReportDbfError(ui, "DBF Error ", table);
         return false;
     }
+    if (workingCopy) *workingCopy = copied;
     return true;
-}
-
-bool IsTemporaryCopy(const DbfTable& table, const std::string& tempDir) {
-    const std::string folder = WithBackslash(tempDir);
-    return !folder.empty() && table.FileName().rfind(folder, 0) == 0;
 }
 
 std::string BrowserCaption(int kind, const std::string& title1, const std::string& title2,

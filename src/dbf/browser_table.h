@@ -27,14 +27,11 @@ bool CheckDbfFolderWritable(UiState& ui, const std::string& dbfDir);
 std::string BrowserTablePath(const std::string& dbfDir, const std::string& name);
 
 // Opens a table of the DBF folder for the browser. Without write permission for the folder
-// or the file, a copy in the temporary folder is opened (writable) instead. False with the
-// error flag set when the file cannot be read or the engine refuses it ("Fehler : DBF Error "
-// + number).
+// or the file, a copy in the temporary folder is opened (writable) instead, and workingCopy
+// tells so. False with the error flag set when the file cannot be read or the engine refuses
+// it ("Fehler : DBF Error " + number).
 bool OpenBrowserTable(UiState& ui, const std::string& dbfDir, const std::string& tempDir,
-                      const std::string& name, DbfTable& table);
-
-// True when the open table is a working copy in the temporary folder.
-bool IsTemporaryCopy(const DbfTable& table, const std::string& tempDir);
+                      const std::string& name, DbfTable& table, bool* workingCopy = nullptr);
 
 // Window captions (display texts): kind 1 = pick, any other kind = edit.
 std::string BrowserCaption(int kind, const std::string& title1, const std::string& title2,

@@ -253,7 +253,10 @@ void Tdbf4::SetTitles(const std::string& title1, const std::string& title2) {
 }
 
 void Tdbf4::Attach(DbfTable* table) {
-    if (table != own_.get()) own_.reset();
+    if (table != own_.get()) {
+        own_.reset();
+        workingCopy_ = false;
+    }
     table_ = table;
     rows_.clear();
     if (table_) {
@@ -264,19 +267,22 @@ void Tdbf4::Attach(DbfTable* table) {
 
 bool Tdbf4::OpenTable(const std::string& name) {
     auto table = std::make_unique<DbfTable>();
+    bool copy = false;
     if (!OpenBrowserTable(program_.ui, dbfDir_.empty() ? program_.settings.folders.DbfDir : dbfDir_,
-                          program_.settings.folders.TempDir, name, *table)) {
+                          program_.settings.folders.TempDir, name, *table, &copy)) {
         return false;
     }
     table_ = nullptr;
     own_ = std::move(table);
     Attach(own_.get());
+    workingCopy_ = copy;
     return true;
 }
 
 void Tdbf4::CloseTable() {
     table_ = nullptr;
     own_.reset();
+    workingCopy_ = false;
     rows_.clear();
 }
 
@@ -316,7 +322,7 @@ bool Tdbf4::Show(const std::string& modeWord, int kind) {
     ApplyMode();
     ReloadRows();
     labelRecno_->clear();
-    if (kind != 1 && IsTemporaryCopy(*table_, program_.settings.folders.TempDir)) {
+    if (kind != 1 && workingCopy_ && table_ == own_.get()) {
         ShowNote(program_.ui,
                  "Kein Schreibrecht f\x81r dbf-Ordner !  Bearbeitung im Tempor\x84r-Ordner.");
     }
@@ -446,6 +452,10 @@ void Tdbf4::Ok() {
     accept();
 }
 
+void Tdbf4::BeginCommand() {
+    program_.ui.errorFlag = false;
+}
+
 void Tdbf4::RunLocked(bool fileLock, const std::function<bool()>& step) {
     if (!table_ || kind_ == 1) return;
     if (!(fileLock ? table_->FileLock() : table_->RecordLock())) {
@@ -568,41 +578,50 @@ void Tdbf4::SortByColumn(int column) {
 
 void Tdbf4::PackTable() {
     if (!table_ || kind_ == 1) return;
+    BeginCommand();
     BusyScope busy(program_.ui);
     RunLocked(true, [this] { return table_->Pack(); });
     if (table_->RecordCount() > 0 && (table_->AtEnd() || table_->Deleted())) table_->GoTop();
     ReloadRows();
+    UpdateRecordLabel();
 }
 
 void Tdbf4::AppendRecord() {
     if (!table_ || kind_ == 1) return;
+    BeginCommand();
     RunLocked(false, [this] { return table_->AppendBlank(); });
     ReloadRows();
     SelectRecord(RecordNumber());
+    UpdateRecordLabel();
 }
 
 void Tdbf4::AppendDbf() {
     if (!table_ || kind_ == 1) return;
     std::string path;
     if (!program_.platform().OpenFileDialog(dbfDir_, "*.dbf|*.dbf", path)) return;
+    BeginCommand();
     BusyScope busy(program_.ui);
     RunLocked(true, [&] { return table_->AppendFrom(path) >= 0; });
     ReloadRows();
+    UpdateRecordLabel();
 }
 
 void Tdbf4::AppendDelimited() {
     if (!table_ || kind_ == 1) return;
     std::string path;
     if (!program_.platform().OpenFileDialog(dbfDir_, "*.txt|*.txt", path)) return;
+    BeginCommand();
     BusyScope busy(program_.ui);
     RunLocked(true, [&] { return table_->AppendFromDelimited(path, Utf8ToOem) >= 0; });
     ReloadRows();
+    UpdateRecordLabel();
 }
 
 void Tdbf4::SaveDelimited() {
     if (!table_) return;
     std::string path;
     if (!program_.platform().SaveFileDialog(dbfDir_, "txt|*.txt|All files|*.*", "", path)) return;
+    BeginCommand();
     BusyScope busy(program_.ui);
     // A read-only copy is still exported; the lock only keeps writers out meanwhile.
     const bool locked = !table_->ReadOnly() && table_->FileLock();
@@ -622,6 +641,7 @@ void Tdbf4::ExportHtml() {
                                             base + ".htm", path)) {
         return;
     }
+    BeginCommand();
     const HtmlPageInfo info{program_.identity.ProductName, program_.identity.VersionText,
                             TodayText(program_.settings.number), TimeText()};
     if (!WriteTableHtml(program_.ui, *table_, path, info)) return;

@@ -86,11 +86,14 @@ class Tdbf4 : public QDialog, public TableBrowser {
     void Ok();
     bool Failed(const char* prefix);  // an engine failure: shown, error flag set
     void RunLocked(bool fileLock, const std::function<bool()>& step);
+    // Every command starts afresh: an earlier refusal must not stop this one.
+    void BeginCommand();
     void UpdateRecordLabel();
     QString Display(const std::string& stored) const;
 
     Program& program_;
     std::unique_ptr<DbfTable> own_;  // a table the browser opened itself
+    bool workingCopy_ = false;       // own_ is a copy in the temporary folder
     DbfTable* table_ = nullptr;
     std::string dbfDir_;
     std::string title1_, title2_;

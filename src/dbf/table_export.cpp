@@ -52,7 +52,7 @@ std::vector<std::string> TableHtmlLines(DbfTable& table, const std::string& path
                   "</title></head>");
     out.push_back("<BODY BGCOLOR=\"C0C0C0\">");
     out.push_back("<P>" + info.productName + "V" + info.versionText + "</P>");
-    out.push_back("<P>" + Escaped(UpperAscii(path)) + "</P>");
+    out.push_back("<P>" + Escaped(path) + "</P>");
     out.push_back("<P>" + info.date + " - " + info.time + "</P>");
     out.push_back("<HR>");
     out.push_back("<TABLE BORDER = \"1\" WIDTH= \"100%\">");

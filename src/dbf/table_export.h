@@ -18,7 +18,7 @@ struct HtmlPageInfo {
 };
 
 // The lines of the HTML page of every visible record (UTF-8; the page declares it). path is
-// the target file, shown in upper case on the page.
+// the target file, named on the page as it is.
 std::vector<std::string> TableHtmlLines(DbfTable& table, const std::string& path,
                                         const HtmlPageInfo& info);
 

@@ -9,6 +9,7 @@
 
 #include "dbf/table_export.h"
 #include "report/report_test_support.h"
+#include "support/no_file_rights.h"
 #include "util/text.h"
 
 namespace zel3::test {
@@ -31,7 +32,34 @@ TEST_F(BrowserTable, NamesWithoutExtensionGetDbf) {
     DbfTable t;
     EXPECT_TRUE(OpenBrowserTable(program.ui, dbfDir, temp.Dir(), "wst1base", t));
     EXPECT_EQ(t.FileName(), dbfDir + "wst1base.dbf");
-    EXPECT_FALSE(IsTemporaryCopy(t, temp.Dir() + "elsewhere/"));
+}
+
+// The DBF folder lies below the temporary folder here; what decides is whether it may be
+// written.
+TEST_F(BrowserTable, WorkingCopyOnlyWithoutWriteRights) {
+    DbfTable t;
+    bool copy = true;
+    ASSERT_TRUE(OpenBrowserTable(program.ui, dbfDir, temp.Dir(), "wst1base", t, &copy));
+    EXPECT_FALSE(copy);
+    EXPECT_EQ(t.FileName(), dbfDir + "wst1base.dbf");
+    t.CloseTable();
+
+    std::filesystem::create_directory(temp / "copies");
+    std::filesystem::permissions(dbfDir, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    {
+        NoFileRights rights;
+        if (!rights.active()) {
+            std::filesystem::permissions(dbfDir, std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add);
+            GTEST_SKIP() << "root's rights to ignore permissions could not be dropped";
+        }
+        EXPECT_TRUE(OpenBrowserTable(program.ui, dbfDir, temp / "copies", "wst1base", t, &copy));
+    }
+    std::filesystem::permissions(dbfDir, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+    EXPECT_TRUE(copy);
+    EXPECT_EQ(t.FileName(), temp / "copies/wst1base.dbf");
 }
 
 TEST_F(BrowserTable, MissingTableSetsTheFlagAndOpensNothing) {
@@ -96,9 +124,10 @@ TEST_F(BrowserTable, HtmlPageEscapesFieldTexts) {
     ASSERT_TRUE(t.OpenTable(dbfDir + "wst1base.dbf", false, DbfOpenMode::Exclusive));
     ASSERT_TRUE(t.GoTo(1));
     ASSERT_TRUE(t.Replace(13, "a < b & \x84"));
-    const auto lines = TableHtmlLines(t, "/x/seite.htm", {"ZEL3", "2.7", "08.12.2026", "8:00"});
+    const auto lines =
+        TableHtmlLines(t, "/home/Anna/Seite.htm", {"ZEL3", "2.7", "08.12.2026", "8:00"});
     EXPECT_EQ(lines[0], "<HTML>");
-    EXPECT_EQ(lines[5], "<P>/X/SEITE.HTM</P>");
+    EXPECT_EQ(lines[5], "<P>/home/Anna/Seite.htm</P>") << "a path as it is on Linux";
     EXPECT_EQ(lines[6], "<P>08.12.2026 - 8:00</P>");
     EXPECT_NE(lines[10].find("<TD>a &lt; b &amp; \xC3\xA4</TD>"), std::string::npos);
     EXPECT_EQ(lines.back(), "</HTML>");

@@ -107,10 +107,14 @@ class TableBrowserWindowTest : public QObject {
         QVERIFY(f.ShowAnd("", 0, [&] {
             f.Grid()->setCurrentCell(4, 0);
             f.window->findChild<QToolButton*>("nav_delete")->click();
+            QLabel* counter = f.window->findChild<QLabel*>("Label_recno");
+            QCOMPARE(counter->text(), QString("5/50"));
             f.window->findChild<QAction*>("mi_dbfPack")->trigger();
             QCOMPARE(f.Grid()->rowCount(), 49);
+            QCOMPARE(counter->text(), QString("%1/49").arg(f.window->RecordNumber()));
             f.window->findChild<QAction*>("mi_dbfAppend")->trigger();
             QCOMPARE(f.Grid()->rowCount(), 50);
+            QCOMPARE(counter->text(), QString("50/50"));
         }));
         QCOMPARE(f.window->RecordCount(), 50L);
         QVERIFY(f.platform->messages.empty());
@@ -221,6 +225,43 @@ class TableBrowserWindowTest : public QObject {
         QVERIFY(page.find("</TABLE>\r\n</BODY>\r\n</HTML>\r\n") != std::string::npos);
         QCOMPARE(f.platform->startedPrograms.size(), size_t(1));
         QVERIFY(std::filesystem::file_size(txt) > 100);
+    }
+
+    // A refused cell value leaves the error flag behind; the exports after it still write.
+    void exportsAfterARefusedValueWriteTheirFiles() {
+        Fixture f;
+        QVERIFY(f.window->OpenTable("zel3wst"));
+        const std::string html = f.temp / "nach fehler.htm";
+        const std::string txt = f.temp / "nach fehler.txt";
+        f.platform->dialogAnswers = {DialogAnswer::Text(html), DialogAnswer::Text(txt)};
+        QVERIFY(f.ShowAnd("", 0, [&] {
+            f.Grid()->item(0, 1)->setText("viel");  // PHSTAT is a number
+            QVERIFY(f.program.ui.errorFlag);
+            QVERIFY(f.platform->messages.back().text.rfind("Fehler : DBF Error 22", 0) == 0);
+            f.window->findChild<QAction*>("mi_dbfExportHtml")->trigger();
+            f.window->findChild<QAction*>("mi_dbfSaveDelimited")->trigger();
+        }));
+        const std::string page = ReadBytes(html);
+        QVERIFY(page.find("</HTML>") != std::string::npos);
+        QVERIFY2(page.find("<P>" + html + "</P>") != std::string::npos, "the path as it is");
+        QVERIFY(ReadBytes(txt).rfind("WNR,PHSTAT", 0) == 0);
+    }
+
+    // A DBF folder that merely lies below the temporary folder is edited where it is.
+    void tableBelowTheTemporaryFolderIsNoCopy() {
+        Fixture f;
+        f.program.settings.folders.TempDir =
+            std::filesystem::path(f.data.Dir()).parent_path().parent_path().string() + "/";
+        QVERIFY(f.data.Dir().rfind(f.program.settings.folders.TempDir, 0) == 0);
+        QVERIFY(f.window->OpenTable("zel3wst"));
+        QVERIFY(f.ShowAnd("", 0, [&] { f.Grid()->item(0, 2)->setText("1400"); }));
+        for (const auto& m : f.platform->messages)
+            QVERIFY2(m.text.find("Kein Schreibrecht") == std::string::npos, m.text.c_str());
+        f.window->CloseTable();
+        DbfTable t;
+        QVERIFY(t.OpenTable(f.data / "zel3wst.dbf", false));
+        QVERIFY(t.GoTo(1));
+        QCOMPARE(QString::fromStdString(t.FieldText(3)).trimmed(), QString("1400"));
     }
 
     void printingWritesTheFirstSevenFields() {
