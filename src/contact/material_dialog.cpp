@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include "util/codepage.h"
@@ -16,6 +18,31 @@ namespace zel3 {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromUtf8(s.c_str()); }
+
+// Wide enough for the longest text the field takes, in its own font: a picked material name
+// must show whole, not scrolled.
+void FitToLongestText(QLineEdit* edit, int characters) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    const QFontMetrics metrics(edit->font());
+    const QMargins margins = edit->textMargins();
+    // QLineEdit keeps a small horizontal margin of its own on each side of the text.
+    constexpr int kInnerMargin = 2 * 2;
+    const int text = metrics.horizontalAdvance(QString(characters, QLatin1Char('W'))) +
+                     margins.left() + margins.right() + kInnerMargin;
+    const QSize size = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option,
+                                                       QSize(text, metrics.height()), edit);
+    edit->setMinimumWidth(size.width());
+}
+
+// Shows a text from its first character on.
+void SetTextFromStart(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
 }  // namespace
 
 MaterialDialog::MaterialDialog(ContactCase& c, NumberFormat& number, const TextOptions& text,
@@ -97,6 +124,8 @@ QWidget* MaterialDialog::buildBody(int index) {
     }
     f.number->setMaxLength(static_cast<int>(kMaterialNumberLength));
     f.name->setMaxLength(static_cast<int>(kMaterialNameLength));
+    FitToLongestText(f.number, static_cast<int>(kMaterialNumberLength));
+    FitToLongestText(f.name, static_cast<int>(kMaterialNameLength));
     auto* db = new QPushButton(QStringLiteral("Datenbank..."), box);
     db->setObjectName(QStringLiteral("Button_db") + n);
     db->setAutoDefault(false);
@@ -108,8 +137,8 @@ QWidget* MaterialDialog::buildBody(int index) {
 void MaterialDialog::fillBody(int i) {
     const ContactBody& b = case_.body[i];
     BodyFields& f = body_[i];
-    f.number->setText(Q(OemToDisplay(text_, b.materialNumber)));
-    f.name->setText(Q(OemToDisplay(text_, b.materialName)));
+    SetTextFromStart(f.number, Q(OemToDisplay(text_, b.materialNumber)));
+    SetTextFromStart(f.name, Q(OemToDisplay(text_, b.materialName)));
     f.E->setText(Q(FormatInUnit(number_, Quantity::Stress, b.E)));
     f.mue->setText(Q(FormatValue(number_, b.mue)));
     f.Rm->setText(Q(FormatInUnit(number_, Quantity::Stress, b.Rm)));

@@ -116,6 +116,36 @@ class CaseDialogsTest : public QObject {
         QCOMPARE(c.body[0].materialName.size(), size_t(18));
     }
 
+    // A name of the longest length, picked or stored, shows from its first character.
+    void materialNamesShowWhole() {
+        ContactCase c;
+        c.body[0].materialName = "100Cr6 geh\x84rtet";  // code page 850
+        NumberFormat nf;
+        TextOptions text;
+        MaterialDialog dlg(
+            c, nf, text,
+            [&](int body) {
+                c.body[body - 1].materialName = std::string(18, 'W');
+                c.body[body - 1].materialNumber = "WWWWWWWWW";
+                return true;
+            },
+            nullptr, "t");
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        auto fitsWhole = [](QLineEdit* e) {
+            const int room =
+                e->contentsRect().width() - e->textMargins().left() - e->textMargins().right();
+            return e->cursorPosition() == 0 && e->fontMetrics().horizontalAdvance(e->text()) < room;
+        };
+        QLineEdit* name = Edit(dlg, "Edit_matname1");
+        QCOMPARE(name->text(), QString::fromUtf8("100Cr6 gehärtet"));
+        QVERIFY(fitsWhole(name));
+        Click(dlg, "Button_db2");
+        QCOMPARE(Edit(dlg, "Edit_matname2")->text(), QString(18, 'W'));
+        QVERIFY(fitsWhole(Edit(dlg, "Edit_matname2")));
+        QVERIFY(fitsWhole(Edit(dlg, "Edit_name2")));
+    }
+
     void limitsDialogShowsEnteredLimitsAndCalculatePutsBackTheAutomaticOnes() {
         AxisLimits automatic{0, -1.5, 5000, 1};
         AxisLimits entered{100, 0, 2000, 0.25};
