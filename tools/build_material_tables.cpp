@@ -53,6 +53,7 @@ bool Build(const TableSpec& spec, const std::string& source, const std::string& 
         std::fprintf(stderr, "%s\n", t.ErrorText().c_str());
         return false;
     }
+    // Columns of the CSV that are no field of the table (notes on the sources) are skipped.
     const long n = t.AppendFromDelimited(source + "/" + spec.name + ".csv");
     if (n < 0) {
         std::fprintf(stderr, "%s\n", t.ErrorText().c_str());

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <set>
+#include <sstream>
 
 #include "dbf/dbf_table.h"
 #include "dbf/ndx_index.h"
@@ -48,6 +49,31 @@ TEST(MaterialTables, BaseTableHoldsTheMaterialsAndEveryPressureRowHasOne) {
         std::string reason;
         EXPECT_TRUE(index.Load(kData + "/" + ndx, base.Fields(), 50, reason)) << reason;
         EXPECT_EQ(index.Entries().size(), static_cast<size_t>(base.RecordCount()));
+    }
+}
+
+TEST(MaterialTables, PressuresForTheCommonGroupsWithTheirSources) {
+    DbfTable pressures;
+    ASSERT_TRUE(pressures.OpenTable(kData + "/zel3wst.dbf", true));
+    EXPECT_GE(pressures.RecordCount(), 20);
+    std::set<std::string> numbers;
+    for (bool ok = pressures.GoTop(); ok && !pressures.AtEnd(); ok = pressures.Skip(1)) {
+        EXPECT_NE(pressures.FieldText(4).find_first_not_of(' '), std::string::npos)
+            << pressures.FieldText(1);
+        numbers.insert(pressures.FieldText(1).substr(0, 6));
+    }
+    // Case-hardened, through-hardened unalloyed and alloyed, nitrided, nodular cast iron.
+    for (const char* n : {"1.7131", "1.1191", "1.7225", "1.8519", "5.3300"})
+        EXPECT_EQ(numbers.count(n), 1u) << n;
+    // Every row of the text source says how its values were obtained.
+    std::istringstream csv(test::ReadFileBytes(kData + "/zel3wst.csv"));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line.rfind("WNR,PHSTAT,PHDYN,QUELLE,HERLEITUNG", 0), 0u);
+    while (std::getline(csv, line)) {
+        const size_t last = line.rfind(",\"");
+        ASSERT_NE(last, std::string::npos) << line;
+        EXPECT_GT(line.size() - last, 20u) << line;
     }
 }
 
