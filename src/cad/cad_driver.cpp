@@ -11,6 +11,7 @@
 #include "cad/plot_command.h"
 #include "cad/plot_start.h"
 #include "graphics/graphics_engine.h"
+#include "project/project_files.h"
 #include "shell/program.h"
 #include "util/codepage.h"
 #include "util/date_text.h"
@@ -255,8 +256,7 @@ void CadDriver::Footer() {
     const auto& id = program_.identity;
     std::string path;
     if (!run.ProjectName.empty())
-        path = ShortenMiddle(WithBackslash(run.ProjectDir) + run.ProjectName + "." + id.ProjectExt,
-                             120);
+        path = ShortenMiddle(ProjectFullPath(run.ProjectDir, run.ProjectName, id.ProjectExt), 120);
     CadSetTextStyle(2, 0, 0.006 * e.height, 0.0045 * e.width);
     CadSetLayer(30);
     CadTextOut(date + " " + time + " - " + "TRELLOX " + id.ProductName + " V" + id.VersionText +

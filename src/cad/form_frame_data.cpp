@@ -1,5 +1,6 @@
 #include "cad/form_frame.h"
 
+#include "project/project_files.h"
 #include "shell/program.h"
 #include "util/codepage.h"
 #include "util/date_text.h"
@@ -22,9 +23,8 @@ FormFrameData FormFrameDataOf(const Program& program) {
     d.programTitle = program.identity.ProgramTitle;
     d.versionText = program.identity.VersionText;
     if (!program.run.ProjectName.empty()) {
-        const std::string path = WithBackslash(program.run.ProjectDir) + program.run.ProjectName +
-                                 "." + program.identity.ProjectExt;
-        d.projectPath = DisplayToOem(path);
+        d.projectPath = DisplayToOem(ProjectFullPath(
+            program.run.ProjectDir, program.run.ProjectName, program.identity.ProjectExt));
     }
     d.dateTime = TodayText(st.number) + " " + TimeText();
     d.logoFile = WithBackslash(st.folders.TempDir) + "$logo_1.dx$";

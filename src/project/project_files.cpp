@@ -1,5 +1,7 @@
 #include "project/project_files.h"
 
+#include <filesystem>
+
 #include "project/project_file_format.h"
 #include "shell/program.h"
 #include "util/file_prompts.h"
@@ -58,6 +60,14 @@ std::string ProjectFilePath(const std::string& folder, const std::string& name,
     if (name.find('.') != std::string::npos) return name;
     const std::string file = name + "." + extension;
     return folder.empty() ? file : WithBackslash(folder) + file;
+}
+
+std::string ProjectFullPath(const std::string& folder, const std::string& name,
+                            const std::string& extension) {
+    const std::string path = ProjectFilePath(folder, name, extension);
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec).lexically_normal();
+    return ec ? path : full.string();
 }
 
 void SaveProject(Program& p, const std::string& name) {

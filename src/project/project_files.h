@@ -12,6 +12,10 @@ class Program;
 // otherwise folder + "/" + name + "." + extension (name + "." + extension without a folder).
 std::string ProjectFilePath(const std::string& folder, const std::string& name,
                             const std::string& extension);
+// The same file as an absolute path without "." and ".." steps, as drawings and the recent
+// files show it.
+std::string ProjectFullPath(const std::string& folder, const std::string& name,
+                            const std::string& extension);
 
 // Saves the case under name; an empty name asks for one (Save As, which asks before
 // overwriting; a named save does not). The file is written beside the old one and replaces it

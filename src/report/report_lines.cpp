@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "project/project_files.h"
 #include "report/report_writer.h"
 #include "shell/program.h"
 #include "util/date_text.h"
@@ -367,8 +368,9 @@ void ReportWriter::PageHeader(int page, int kind) {
     FramedLine("", {{53, TodayText(settings_.number)}, {64, TimeText()}});
     std::string project = run_.ProjectName;
     if (!run_.StartedWithFile) {
-        std::string full = run_.ProjectDir + run_.ProjectName + "." + identity_.ProjectExt;
-        project = full.size() < 70 ? full : run_.ProjectName + "." + identity_.ProjectExt;
+        const std::string full =
+            ProjectFilePath(run_.ProjectDir, run_.ProjectName, identity_.ProjectExt);
+        project = full.size() < 70 ? full : full.substr(full.find_last_of('/') + 1);
     }
     FramedLine(project, {});
     WriteLine(HeaderMiddle());

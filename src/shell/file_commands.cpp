@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <vector>
 
 #include "config/recent_files.h"
@@ -60,10 +59,8 @@ void SaveReported(Program& p, const std::string& name) {
 // The list keeps full paths: a name relative to the start folder would be lost in the next
 // session.
 void RememberCurrentProject(Program& p) {
-    std::error_code ec;
-    const std::filesystem::path full =
-        std::filesystem::absolute(CurrentProjectPath(p), ec).lexically_normal();
-    AddRecentFile(p.recentFiles, ec ? CurrentProjectPath(p) : full.string());
+    AddRecentFile(p.recentFiles,
+                  ProjectFullPath(p.run.ProjectDir, p.run.ProjectName, p.identity.ProjectExt));
 }
 
 // The folder part of a path ("" without one) and the name without folder and extension.
@@ -82,12 +79,15 @@ std::string BaseNameOf(const std::string& path) {
 }
 
 void SaveWithName(Program& p, const std::string& name, const WindowUpdates& window) {
+    const std::string before = CurrentProjectPath(p);
     SaveReported(p, name);
     if (!p.ui.errorFlag) {
         p.run.Modified = false;
         RememberCurrentProject(p);
     }
     Call(window.updateCaption);
+    // The sheets on screen show the file name: a new name must not leave the old one there.
+    if (!p.ui.errorFlag && CurrentProjectPath(p) != before) Call(window.refresh);
 }
 
 }  // namespace

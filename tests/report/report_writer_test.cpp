@@ -5,6 +5,7 @@
 #include "report/report_test_support.h"
 #include "support/file_size_limit.h"
 #include "util/io_error.h"
+#include "util/text.h"
 
 namespace zel3::test {
 namespace {
@@ -52,6 +53,30 @@ TEST_F(ReportWriterTest, PageHeaderLineAndRowOnTheDosFile) {
         },
         "\r\n");
     EXPECT_EQ(Dos(), expected);
+}
+
+// The third header line: the project file as the run names it.
+TEST_F(ReportWriterTest, PageHeaderNamesTheProjectFileInItsFolder) {
+    auto headerFile = [this] {
+        StartDos();
+        report.CloseReport();
+        const std::string text = Dos();
+        const size_t line = text.find("*    ", text.find("hh:mm"));
+        return Trim(text.substr(line + 5, 64));
+    };
+    program.run.ProjectName = "projkugel";
+    program.run.ProjectDir = "/home/u";  // as File -> Open leaves it
+    EXPECT_EQ(headerFile(), "/home/u/projkugel.zl3");
+    program.run.ProjectDir = "/home/u/";  // as the start-up leaves it
+    EXPECT_EQ(headerFile(), "/home/u/projkugel.zl3");
+    program.run.ProjectName = "/data/kugel.v2.zl3";  // named by its file
+    EXPECT_EQ(headerFile(), "/data/kugel.v2.zl3");
+    program.run.ProjectName = "projkugel";
+    program.run.ProjectDir = "/home/u/" + std::string(60, 'x');
+    EXPECT_EQ(headerFile(), "projkugel.zl3") << "too long for the frame";
+    program.run.StartedWithFile = true;
+    program.run.ProjectName = "kugel.zl3";
+    EXPECT_EQ(headerFile(), "kugel.zl3");
 }
 
 TEST_F(ReportWriterTest, TotalPagesAndColumnHeads) {

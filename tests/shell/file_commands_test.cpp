@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "cad/form_frame.h"
 #include "config/recent_files.h"
 #include "project/project_files.h"
 #include "report/report_test_support.h"
@@ -231,6 +232,47 @@ TEST_F(FileCommands, NamesWithDotsKeepTheirWholeName) {
     OpenRecentFile(program, 2, window);
     EXPECT_DOUBLE_EQ(program.contactCase.F, 1200);
     EXPECT_EQ(program.recentFiles[1], temp / "welle v1.2.zl3");
+}
+
+// Report headers and the form sheet name the file the case came from, then the one it was
+// saved as; the picture on screen follows a new name.
+TEST_F(FileCommands, ReportsAndSheetsNameTheOpenedAndTheSavedFile) {
+    const std::string file = MakeProject("projkugel", 5000);
+    platform->dialogAnswers = {DialogAnswer::Text(file)};
+    OpenCase(program, window);
+    ASSERT_FALSE(program.ui.errorFlag);
+    EXPECT_EQ(FormFrameDataOf(program).projectPath, file);
+    ReportWriter& report = program.report;
+    report.SetReportHeader("Titel", "", "", "", "", 0);
+    report.OpenReport(kTargetDosFile, "");
+    report.CreateReportFile();
+    report.PageHeader(1, 0);
+    report.CloseReport();
+    ASSERT_LT(file.size(), 60u);
+    EXPECT_NE(ReadBytes(temp / "OUTDOS.TXT").find("    " + file + " "), std::string::npos);
+
+    const int before = refreshes;
+    platform->dialogAnswers = {DialogAnswer::Text(temp / "kopie.zl3")};
+    SaveCaseAs(program, window);
+    ASSERT_FALSE(program.ui.errorFlag);
+    EXPECT_EQ(FormFrameDataOf(program).projectPath, temp / "kopie.zl3");
+    EXPECT_EQ(refreshes, before + 1) << "the sheet on screen shows the new name";
+    SaveCase(program, window);
+    EXPECT_EQ(refreshes, before + 1) << "the same name needs no new picture";
+}
+
+TEST_F(FileCommands, CommandLineProjectIsNamedOnceOnTheFormSheet) {
+    NameCurrent(temp / "kugel_rille.zl3");
+    program.run.ProjectDir.clear();
+    program.run.StartedWithFile = true;
+    EXPECT_EQ(FormFrameDataOf(program).projectPath, temp / "kugel_rille.zl3");
+
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(temp.Dir());
+    NameCurrent("kugel_rille.zl3");
+    const std::string relative = FormFrameDataOf(program).projectPath;
+    std::filesystem::current_path(cwd);
+    EXPECT_EQ(relative, temp / "kugel_rille.zl3") << "a full path, not one relative to here";
 }
 
 TEST_F(FileCommands, MissingRecentFileIsRemovedWithANote) {
