@@ -322,6 +322,10 @@ bool ReadConfigurationLines(LineReader& in, Settings& s) {
     r.Strict(s.suppressFileName);
     r.Strict(s.suppressDate);
     r.Strict(s.suppressLogo);
+    // Files written before this entry existed end here.
+    if (r.AtEnd()) return true;
+    r.Label();
+    r.Strict(s.reportToClipboard);
     return true;
 }
 

@@ -228,6 +228,8 @@ std::string ConfigurationText(const Settings& s, const std::string& shortName,
     w.Bool(s.suppressFileName);
     w.Bool(s.suppressDate);
     w.Bool(s.suppressLogo);
+    w.Label("Screen Report to Clipboard ?");
+    w.Bool(s.reportToClipboard);
     return w.content();
 }
 

@@ -88,6 +88,7 @@ void SettingsDialog::Fill(const SettingsForm& f) {
     dateCode_->setIndex(f.dateCode);
     textDevice_->setCurrentIndex(f.textDevice);
     textDeviceDialog_->setChecked(f.textDeviceDialog);
+    reportToClipboard_->setChecked(f.reportToClipboard);
     printFontName_ = Q(f.printFont);
     printFontPointSize_ = f.printFontSize;
     printFontStyleBits_ = f.printFontStyle;
@@ -183,6 +184,7 @@ SettingsForm SettingsDialog::Form() const {
     f.dateCode = dateCode_->index();
     f.textDevice = textDevice_->currentIndex();
     f.textDeviceDialog = textDeviceDialog_->isChecked();
+    f.reportToClipboard = reportToClipboard_->isChecked();
     f.printFont = S(printFontName_);
     f.printFontSize = printFontPointSize_;
     f.printFontStyle = printFontStyleBits_;

@@ -132,6 +132,9 @@ QWidget* SettingsDialog::buildTextPrint() {
     grid->addWidget(textDevice_, r++, 1);
     textDeviceDialog_ = check(w, "CheckBox_ausdruckshowdialog", U("Ausgabeformat abfragen"));
     grid->addWidget(textDeviceDialog_, r++, 1);
+    reportToClipboard_ =
+        check(w, "CheckBox_clipboard", U("Bildschirmausgabe direkt in die Zwischenablage"));
+    grid->addWidget(reportToClipboard_, r++, 1);
 
     QPushButton* font = button(w, U("Font.."), "Button_textfont");
     printFont_ = new QLabel(w);

@@ -116,6 +116,7 @@ struct Settings {
     bool suppressFileName = false;
     bool suppressDate = false;
     bool suppressLogo = false;
+    bool reportToClipboard = false;    // screen reports go to the clipboard, not to a window
 
     Settings();
 };

@@ -103,6 +103,7 @@ class SettingsDialog : public QDialog {
     QSpinBox *linesPerPage_, *spaceLines_;
     QComboBox* textDevice_;
     QCheckBox* textDeviceDialog_;
+    QCheckBox* reportToClipboard_;
     QLabel *printFont_, *printFontSize_, *printFontStyle_;
     QLineEdit *left_, *top_, *width_, *height_;
     RadioGroupBox *helpLevel_, *decimalSign_, *excelSign_, *specialChars_, *resultView_;

@@ -119,6 +119,7 @@ SettingsForm SettingsFormFrom(const Settings& s) {
     f.dateCode = std::clamp(s.number.dateCode, 1, 3) - 1;
     f.textDevice = std::clamp(s.textDevice, 1, 7) - 1;
     f.textDeviceDialog = s.textDeviceWindow;
+    f.reportToClipboard = s.reportToClipboard;
     f.printFont = OemToUtf8(s.textFontPrintout);
     f.printFontSize = s.textSizePrintout;
     f.printFontStyle = s.textStylePrintout;
@@ -222,6 +223,7 @@ void StoreSettingsForm(const SettingsForm& f, Settings& s, const SettingsFormCon
     s.number.dateCode = std::clamp(f.dateCode, 0, 2) + 1;
     s.textDevice = std::clamp(f.textDevice, 0, 6) + 1;
     s.textDeviceWindow = f.textDeviceDialog;
+    s.reportToClipboard = f.reportToClipboard;
     s.textFontPrintout = f.printFont.empty() ? "Courier New" : Stored(f.printFont, 60);
     s.textSizePrintout = f.printFontSize == 0 ? 10 : f.printFontSize;
     s.textStylePrintout = f.printFontStyle;

@@ -68,6 +68,7 @@ struct SettingsForm {
     int dateCode = 0;    // 0..2
     int textDevice = 0;  // 0..6
     bool textDeviceDialog = false;
+    bool reportToClipboard = false;
     std::string printFont;
     int printFontSize = 10;
     int printFontStyle = 0;

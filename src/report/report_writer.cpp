@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "util/io_error.h"
 #include "util/number_text.h"
 #include "util/prompts.h"
+#include "util/safe_file.h"
 #include "util/text.h"
 
 namespace zel3 {
@@ -39,6 +41,9 @@ const std::vector<std::string>& ReportTargetNames() {
 }
 
 namespace {
+
+// A report larger than this is no text to paste anywhere.
+constexpr std::size_t kClipboardLimit = 64u << 20;
 
 // A program named without a folder is looked up in PATH, as the spawn will do.
 bool ProgramExists(const std::string& program) {
@@ -291,13 +296,31 @@ void ReportWriter::StartWithFile(const std::string& commandLine, const std::stri
     if (!started) ReportError(ui_, program + " not found");
 }
 
+// The text as the text window would show it, straight to the clipboard.
+void ReportWriter::CopyToClipboard(const std::string& copy) {
+    std::string text;
+    if (ReadWholeFile(copy, kClipboardLimit, text) != FileReadResult::Ok) {
+        ReportDisplayedError(ui_, copy + " nicht gefunden !");
+        return;
+    }
+    text.erase(
+        std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\f'; }),
+        text.end());
+    ui_.platform.SetClipboardText(text);
+    ui_.platform.StatusText("Bericht in die Zwischenablage kopiert");
+}
+
 void ReportWriter::FinishTarget(const std::string& file) {
     const std::string tempDir = WithBackslash(settings_.folders.TempDir);
     const std::string outwin = tempDir + "outwin.txt";
     switch (target_) {
         case kTargetScreen:
             WriteConvertedCopy(file, outwin, settings_.text);
-            ui_.platform.ShowTextFile(outwin);
+            if (settings_.reportToClipboard) {
+                CopyToClipboard(outwin);
+            } else {
+                ui_.platform.ShowTextFile(outwin);
+            }
             std::remove(file.c_str());
             break;
         case kTargetFile:

@@ -115,6 +115,7 @@ class ReportWriter {
     std::string BatchCopyName() const;
     std::string TableDecimal(const std::string& value) const;
     void FinishTarget(const std::string& file);
+    void CopyToClipboard(const std::string& copy);
     void StartWithFile(const std::string& program, const std::string& file);
 
     UiState& ui_;

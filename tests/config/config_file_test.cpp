@@ -176,6 +176,7 @@ Settings Changed(Settings s) {
     s.suppressFileName = true;
     s.suppressDate = true;
     s.suppressLogo = true;
+    s.reportToClipboard = true;
     return s;
 }
 
@@ -195,6 +196,21 @@ TEST_F(ConfigFileTest, WrittenSettingsReadBackTheSame) {
     EXPECT_TRUE(back.text.transliterate);
     EXPECT_EQ(back.textWindow.height, 500);
     EXPECT_TRUE(back.suppressLogo);
+    EXPECT_TRUE(back.reportToClipboard);
+}
+
+// Files of earlier versions end with the four switches of the form sheet.
+TEST_F(ConfigFileTest, FileWithoutTheClipboardEntryReadsWithItsDefault) {
+    std::vector<std::string> lines = Lines(ConfigurationText(Changed(Fresh()), "zel3", "2.7"));
+    const size_t clipboard = ValueLine(lines, "Screen Report to Clipboard ?");
+    EXPECT_EQ(lines[clipboard], "TRUE");
+    EXPECT_EQ(clipboard + 1, lines.size()) << "the entry goes after the last one";
+    lines.resize(clipboard - 1);
+    Store(Join(lines));
+    const Settings back = ReadBack();
+    EXPECT_FALSE(ui_.errorFlag);
+    EXPECT_FALSE(back.reportToClipboard);
+    EXPECT_TRUE(back.suppressLogo) << "the entry before it is still read";
 }
 
 TEST_F(ConfigFileTest, DecimalCommaWritesPointsAndTwo) {

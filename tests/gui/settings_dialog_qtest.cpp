@@ -74,6 +74,8 @@ class SettingsDialogTest : public QObject {
         Find<QSpinBox>(dlg, "SpinEdit_dezimalstellen")->setValue(5);
         Find<QCheckBox>(dlg, "CheckBox_zeichdate")->setChecked(false);
         Find<QCheckBox>(dlg, "CheckBox_printborder")->setChecked(true);
+        QVERIFY(!Find<QCheckBox>(dlg, "CheckBox_clipboard")->isChecked());
+        Find<QCheckBox>(dlg, "CheckBox_clipboard")->setChecked(true);
         QVERIFY(Find<QCheckBox>(dlg, "CheckBox_umrandung")->isChecked());
         Click(dlg, "Button_layer4");  // row of layer 4 back to "4", 3, 2
         auto* layers = Find<QTableWidget>(dlg, "StringGrid_layer");
@@ -95,6 +97,7 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(s.number.decimals, 5);
         QVERIFY(s.suppressDate);
         QVERIFY(s.screendumpBorder);
+        QVERIFY(s.reportToClipboard);
         QCOMPARE(s.layerName[5], std::string("Kontur"));
         QCOMPARE(s.layerColor[4], 3);
         QCOMPARE(s.layerThickness[4], 2);

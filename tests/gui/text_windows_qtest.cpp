@@ -11,7 +11,9 @@
 #include <fstream>
 #include <functional>
 
+#include "report/report_writer.h"
 #include "shell/about_dialog.h"
+#include "shell/program.h"
 #include "shell/text_file_window.h"
 #include "shell/text_screen_dialog.h"
 #include "support/temp_folder.h"
@@ -120,6 +122,38 @@ class TextWindowsTest : public QObject {
         });
         platform.ShowTextFile(dir / "outwin.txt");
         QCOMPARE(firstGeometry, QRect(40, 50, 500, 300));
+    }
+
+    // With the clipboard setting on, the screen report goes there and no window waits.
+    void screenReportGoesToTheClipboardWithoutAWindow() {
+        test::TempFolder dir;
+        auto* platform = new QtPlatform;
+        Program program{std::unique_ptr<Platform>(platform)};
+        platform->SetSettings(&program.settings);
+        program.settings.folders.TempDir = dir.Dir();
+        program.settings.reportToClipboard = true;
+        QApplication::clipboard()->setText("vorher");
+        bool windowShown = false;
+        QObject waiting;  // ends the check below with this test
+        QTimer::singleShot(0, &waiting, [&] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                windowShown = true;
+                w->close();
+            }
+        });
+        ReportWriter& report = program.report;
+        report.SetReportHeader("Titel", "", "", "", "", 0);
+        report.OpenReport(kTargetScreen, "");
+        report.CreateReportFile();
+        report.PageHeader(1, 0);
+        report.WriteRow("Druckkraft", "F", "N", "1000");
+        report.EndPage();
+        report.CloseReport();
+        QCoreApplication::processEvents();
+        QVERIFY(!windowShown);
+        const QString copied = QApplication::clipboard()->text();
+        QVERIFY2(copied.contains("Druckkraft"), qPrintable(copied));
+        QVERIFY(!copied.contains('\f'));
     }
 
     void textScreenOfThePlatformCarriesTheProductName() {

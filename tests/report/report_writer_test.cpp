@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "report/report_test_support.h"
 #include "support/file_size_limit.h"
 #include "util/io_error.h"
@@ -198,6 +200,36 @@ TEST_F(ReportWriterTest, ScreenPagesEndWithFormFeedsAndHeaderModeTwoKeepsOneHead
     shown = ReadBytes(temp / "outwin.txt");
     EXPECT_EQ(shown.find("Titel"), shown.rfind("Titel")) << shown;
     EXPECT_NE(shown.find("Zeile 5\n\f\n" + Sp(7) + "Zeile 6\n"), std::string::npos) << shown;
+}
+
+TEST_F(ReportWriterTest, ScreenReportGoesToTheClipboardWhenSoSet) {
+    settings.reportToClipboard = true;
+    report.SetReportHeader("Titel", "", "", "", "", 0);
+    report.OpenReport(kTargetScreen, "");
+    const std::string tempFile = report.OutputName();
+    report.CreateReportFile();
+    report.PageHeader(1, 0);
+    report.WriteLine(std::string("Gr\x94\xE1") + "e");  // code page 850
+    report.EndPage();
+    report.CloseReport();
+    EXPECT_FALSE(program.ui.errorFlag);
+    EXPECT_TRUE(platform->messages.empty()) << "no window waits for the user";
+    ASSERT_EQ(platform->clipboard.size(), 1u);
+    const std::string& text = platform->clipboard[0];
+    std::string shown = ReadBytes(temp / "outwin.txt");
+    shown.erase(std::remove(shown.begin(), shown.end(), '\f'), shown.end());
+    EXPECT_EQ(text, shown) << "the text as the window shows it";
+    EXPECT_NE(text.find(Sp(7) + "Größe\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Titel"), std::string::npos);
+    EXPECT_FALSE(Exists(tempFile));
+
+    settings.reportToClipboard = false;
+    report.OpenReport(kTargetScreen, "");
+    report.CreateReportFile();
+    report.CloseReport();
+    EXPECT_EQ(platform->clipboard.size(), 1u);
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].caption, "text file");
 }
 
 TEST_F(ReportWriterTest, LongTextsWrapOnPaperOnly) {

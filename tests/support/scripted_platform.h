@@ -200,6 +200,8 @@ public:
         startedPrograms.push_back("url " + url);
         return true;
     }
+    std::vector<std::string> clipboard;  // every text put on the clipboard
+    void SetClipboardText(const std::string& text) override { clipboard.push_back(text); }
     void ShowTextScreen(const std::string& title, const std::vector<std::string>&) override {
         messages.push_back({BoxKind::Plain, "text screen", title});
     }
