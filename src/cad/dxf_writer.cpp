@@ -30,6 +30,10 @@ bool CadArcIsFullCircle(double start, double end) {
            (std::fabs(start - 360) < 1e-5 && std::fabs(end) < 1e-5);
 }
 
+std::string DxfCodePage(const TextOptions& text) {
+    return text.cadTextMode == 2 ? "ANSI_1252" : "DOS850";
+}
+
 std::string DxfWriter::Num(double v) const {
     return CadNumberText(v, settings_.decimalsDxf);
 }
@@ -37,6 +41,9 @@ std::string DxfWriter::Num(double v) const {
 void DxfWriter::Header(double xmin, double ymin, double xmax, double ymax) {
     ch_.Group(0, "SECTION");
     ch_.Group(2, "HEADER");
+    // Without it CAD programs take the texts for Windows-1252 and garble umlauts.
+    ch_.Group(9, "$DWGCODEPAGE");
+    ch_.Group(3, DxfCodePage(settings_.text));
     const char* names[4] = {"$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX"};
     for (int i = 0; i < 4; ++i) {
         ch_.Group(9, names[i]);

@@ -6,6 +6,7 @@
 
 #include "cad/cad_channel.h"
 #include "cad/cad_output_state.h"
+#include "util/number_format.h"
 
 namespace zel3 {
 
@@ -46,5 +47,8 @@ class DxfWriter {
 bool CadArcIsFullCircle(double start, double end);
 // Fixed point with the given decimals, no exponent, "." separator.
 std::string CadNumberText(double x, int decimals);
+// The header's code page name for the CAD text mode: the texts are code page 850 bytes
+// (umlauts spelled out or not) unless the mode converts them to Windows-1252.
+std::string DxfCodePage(const TextOptions& text);
 
 }  // namespace zel3

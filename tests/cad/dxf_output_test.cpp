@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include "cad/cad_test_fixture.h"
 #include "cad/dxf_writer.h"
-#include "util/io_error.h"
-#include <filesystem>
 #include "support/file_size_limit.h"
+#include "support/python_reader.h"
+#include "util/io_error.h"
 
 namespace zel3 {
 namespace {
@@ -41,7 +42,8 @@ TEST_F(CadTest, SmallDrawingIsWrittenExactly) {
     cad.CadClose();
 
     const std::string expected =
-        "  0|SECTION|  2|HEADER|  9|$EXTMIN| 10|0.000| 20|0.000|  9|$EXTMAX| 10|100.000| "
+        "  0|SECTION|  2|HEADER|  9|$DWGCODEPAGE|  3|DOS850|"
+        "  9|$EXTMIN| 10|0.000| 20|0.000|  9|$EXTMAX| 10|100.000| "
         "20|50.000|  9|$LIMMIN| 10|0.000| 20|0.000|  9|$LIMMAX| 10|100.000| 20|50.000|  "
         "9|$LTSCALE| 40|15|  0|ENDSEC|"
         "  0|SECTION|  2|TABLES|"
@@ -277,6 +279,55 @@ TEST_F(CadTest, FullDiskKeepsThePreviousDrawing) {
         ++files;
     }
     EXPECT_EQ(files, 1);
+}
+
+// The header names the code page the texts are written in, so that CAD programs read umlauts
+// right; the entities themselves stay as the text mode writes them.
+TEST_F(CadTest, HeaderNamesTheCodePageOfTheTexts) {
+    struct Mode {
+        int mode;
+        const char* codePage;
+        const char* entityBytes;  // the TEXT value line
+        const char* readBack;     // UTF-8, as ezdxf reads it
+    };
+    const Mode modes[] = {
+        {1, "DOS850", "L\x84nge", nullptr},  // ezdxf has no code page 850 decoder
+        {2, "ANSI_1252", "L\xE4nge", "L\xC3\xA4nge"},
+        {3, "DOS850", "Laenge", "Laenge"},
+    };
+    for (const Mode& m : modes) {
+        SCOPED_TRACE(m.mode);
+        program->settings.text.cadTextMode = m.mode;
+        CadDriver cad(*program);
+        const std::string name = "text" + std::to_string(m.mode) + ".dxf";
+        OpenFile(cad, 1, name);
+        cad.CadExtents(0, 0, 100, 50);
+        cad.CadTables(2);
+        cad.CadBeginEntities();
+        cad.CadSetTextStyle(2, 0, 3.5, 2.8);
+        cad.CadTextOut("L\x84nge", 10, 20);  // code page 850
+        cad.CadEndSection();
+        cad.CadClose();
+
+        const std::string file = Read(dir + "/" + name);
+        EXPECT_EQ(file.rfind("  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$DWGCODEPAGE\r\n  3\r\n" +
+                                 std::string(m.codePage) + "\r\n",
+                             0),
+                  0u);
+        EXPECT_NE(file.find("  1\r\n" + std::string(m.entityBytes) + "\r\n  7\r\nSTANDARD"),
+                  std::string::npos);
+        int status = 0;
+        const std::string out =
+            test::RunTestScript("cad/dxf_texts_check.py", dir + "/" + name, status);
+        ASSERT_EQ(status, 0) << out;
+        EXPECT_NE(out.find("\"codepage\": \"" + std::string(m.codePage) + "\""), std::string::npos)
+            << out;
+        if (m.readBack) {
+            EXPECT_NE(out.find("\"texts\": [\"" + std::string(m.readBack) + "\"]"),
+                      std::string::npos)
+                << out;
+        }
+    }
 }
 
 }  // namespace
