@@ -15,6 +15,7 @@
 #include "shell/program.h"
 #include "util/codepage.h"
 #include "util/date_text.h"
+#include "util/file_prompts.h"
 #include "util/io_error.h"
 #include "util/number_text.h"
 #include "util/text.h"
@@ -149,6 +150,15 @@ void CadDriver::CadOpen(int kind) {
             }
         }
         if (!HasExtension(name)) name += "." + ext;
+        // The dialog never saw the extension added here, and a drawing written a minute ago
+        // is lost as easily as any other file. Batch runs replace their files as always.
+        std::error_code ec;
+        if (!program_.run.CadBatch && std::filesystem::exists(name, ec) &&
+            !PrepareNewFile(ui_, name)) {
+            ui_.errorFlag = true;
+            ui_.platform.SetBusy(false);
+            return;
+        }
         state_.fileName = name;
         if (!channel_.Create(name)) throw IoError(name, errno);
         if (kind == kCadIges) {

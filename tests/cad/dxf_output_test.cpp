@@ -258,6 +258,7 @@ TEST_F(CadTest, WriteFailureThrowsAndLeavesNoFile) {
 TEST_F(CadTest, FullDiskKeepsThePreviousDrawing) {
     WriteFile("plan.dxf", "alte Zeichnung");
     CadDriver cad(*program);
+    platform->questionAnswers = {YesNoCancel::Yes};  // replace it
     OpenFile(cad, 1, "plan");
     test::FileSizeLimit full(2048);
     ASSERT_TRUE(full.active());
@@ -328,6 +329,55 @@ TEST_F(CadTest, HeaderNamesTheCodePageOfTheTexts) {
                 << out;
         }
     }
+}
+
+// A drawing is replaced only after asking, also when the dialog saw the name without its
+// extension; batch runs replace their file as before.
+TEST_F(CadTest, ExistingDrawingIsReplacedOnlyAfterAsking) {
+    auto draw = [this](const std::string& typed) {
+        if (!program->run.CadBatch)
+            platform->dialogAnswers.push_back(test::DialogAnswer::Text(dir + "/" + typed));
+        program->ui.errorFlag = false;
+        CadDriver cad(*program);
+        cad.CadOpen(1);
+        if (program->ui.errorFlag) return false;
+        cad.CadExtents(0, 0, 10, 10);
+        cad.CadBeginEntities();
+        cad.CadLine(0, 0, 10, 10);
+        cad.CadEndSection();
+        cad.CadClose();
+        return true;
+    };
+    ASSERT_TRUE(draw("plan"));
+    EXPECT_TRUE(platform->questions.empty()) << "a new file needs no question";
+    WriteFile("plan.dxf", "Zeichnung von vorhin");
+
+    platform->questionAnswers = {YesNoCancel::No};
+    EXPECT_FALSE(draw("plan"));
+    ASSERT_EQ(platform->questions.size(), 1u);
+    EXPECT_EQ(platform->questions[0], dir + "/plan.dxf existiert bereits.   überschreiben ?");
+    EXPECT_EQ(Read(dir + "/plan.dxf"), "Zeichnung von vorhin");
+
+    platform->questionAnswers = {YesNoCancel::Cancel};
+    EXPECT_FALSE(draw("plan.dxf"));
+    EXPECT_EQ(Read(dir + "/plan.dxf"), "Zeichnung von vorhin");
+
+    platform->questionAnswers = {YesNoCancel::Yes};
+    EXPECT_TRUE(draw("plan.dxf"));
+    EXPECT_EQ(platform->questions.size(), 3u);
+    EXPECT_NE(Read(dir + "/plan.dxf").find("LINE"), std::string::npos);
+
+    // Batch: ProjectName names the file in the working folder, which is replaced silently.
+    WriteFile("welle.dxf", "alt");
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    program->run.CadBatch = true;
+    const bool drawn = draw("");
+    program->run.CadBatch = false;
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(drawn);
+    EXPECT_EQ(platform->questions.size(), 3u);
+    EXPECT_NE(Read(dir + "/welle.dxf").find("LINE"), std::string::npos);
 }
 
 }  // namespace
