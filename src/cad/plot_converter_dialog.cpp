@@ -28,9 +28,10 @@ QPushButton* SmallButton(QWidget* parent, const QString& text, const char* name)
 
 }  // namespace
 
-TForm_confkavrot::TForm_confkavrot(const PlotConverterForm& form, const std::string& tempDir,
-                                   std::function<void()> help, QWidget* parent)
-    : QDialog(parent), tempDir_(tempDir) {
+TForm_confkavrot::TForm_confkavrot(const PlotConverterForm& form, const std::string& line,
+                                   const std::string& tempDir, std::function<void()> help,
+                                   QWidget* parent)
+    : QDialog(parent), line_(line), tempDir_(tempDir) {
     setObjectName(QStringLiteral("TForm_confkavrot"));
     setWindowTitle(QStringLiteral("KAVROT"));
     auto* layout = new QVBoxLayout(this);
@@ -38,7 +39,7 @@ TForm_confkavrot::TForm_confkavrot(const PlotConverterForm& form, const std::str
         auto* e = new QLineEdit(Q(text), this);
         e->setObjectName(QString::fromLatin1(name));
         e->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars);
-        connect(e, &QLineEdit::textChanged, this, [this] { Update(); });
+        connect(e, &QLineEdit::textChanged, this, [this] { Changed(); });
         return e;
     };
 
@@ -131,11 +132,15 @@ TForm_confkavrot::TForm_confkavrot(const PlotConverterForm& form, const std::str
 
     format_->setIndex(form.format - 1);
     interface_->setIndex(form.interface - 1);
-    connect(format_->group(), &QButtonGroup::idClicked, this, [this] { Update(); });
-    connect(interface_->group(), &QButtonGroup::idClicked, this, [this] { Update(); });
-    connect(fit_, &QCheckBox::toggled, this, [this] { Update(); });
-    connect(rotate_, &QCheckBox::toggled, this, [this] { Update(); });
-    connect(font_, &QComboBox::currentTextChanged, this, [this] { Update(); });
+    // Only real changes count: clicking the chosen button again keeps the line.
+    for (RadioGroupBox* box : {format_, interface_}) {
+        connect(box->group(), &QButtonGroup::idToggled, this, [this](int, bool on) {
+            if (on) Changed();
+        });
+    }
+    connect(fit_, &QCheckBox::toggled, this, [this] { Changed(); });
+    connect(rotate_, &QCheckBox::toggled, this, [this] { Changed(); });
+    connect(font_, &QComboBox::currentTextChanged, this, [this] { Changed(); });
     // "andere Schriften": the user types the font name.
     connect(font_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
         if (index != font_->count() - 1) return;
@@ -177,7 +182,12 @@ PlotConverterForm TForm_confkavrot::Form() const {
 }
 
 std::string TForm_confkavrot::CommandLine() const {
-    return PlotFormCommandLine(Form());
+    return changed_ ? PlotFormCommandLine(Form()) : line_;
+}
+
+void TForm_confkavrot::Changed() {
+    changed_ = true;
+    Update();
 }
 
 void TForm_confkavrot::Update() {

@@ -325,7 +325,7 @@ bool QtPlatform::AnimationStep() {
 bool QtPlatform::EditPlotCommand(std::string& line, const std::string& tempDir) {
     std::function<void()> help;
     if (showHelp) help = [this] { showHelp(false); };
-    TForm_confkavrot dlg(DefaultPlotConverterForm(tempDir), tempDir, help, mainWindow_);
+    TForm_confkavrot dlg(DefaultPlotConverterForm(tempDir), line, tempDir, help, mainWindow_);
     FrameDialog(dlg, true, true);
     if (dlg.exec() != QDialog::Accepted) return false;
     line = dlg.CommandLine();
