@@ -645,8 +645,17 @@ void Tdbf4::ExportHtml() {
     const HtmlPageInfo info{program_.identity.ProductName, program_.identity.VersionText,
                             TodayText(program_.settings.number), TimeText()};
     if (!WriteTableHtml(program_.ui, *table_, path, info)) return;
-    if (!program_.platform().StartProgram(program_.settings.htmlBrowser + " \"" + path + "\"")) {
-        ShowNote(program_.ui, program_.settings.htmlBrowser + " not found");
+    const std::string& browser = program_.settings.htmlBrowser;
+    if (Trim(browser).empty()) {
+        // No browser of its own: the desktop shows the page with its program for HTML.
+        if (!program_.platform().OpenUrl(path)) {
+            program_.platform().MessageBox(BoxKind::Note,
+                                           "Meldung:", "Kein HTML Browser eingestellt: " + path);
+        }
+        return;
+    }
+    if (!program_.platform().StartProgram(browser + " \"" + path + "\"")) {
+        ShowNote(program_.ui, browser + " not found");
     }
 }
 

@@ -264,6 +264,29 @@ class TableBrowserWindowTest : public QObject {
         QCOMPARE(QString::fromStdString(t.FieldText(3)).trimmed(), QString("1400"));
     }
 
+    // With no browser set the desktop's opener shows the page; nothing claims a lost program.
+    void htmlExportWithoutBrowserOpensTheFileOnTheDesktop() {
+        Fixture f;
+        f.program.settings.htmlBrowser = "  ";
+        QVERIFY(f.window->OpenTable("zel3wst"));
+        const std::string html = f.temp / "ohne.htm";
+        f.platform->dialogAnswers = {DialogAnswer::Text(html)};
+        QVERIFY(f.ShowAnd("", 0,
+                          [&] { f.window->findChild<QAction*>("mi_dbfExportHtml")->trigger(); }));
+        QVERIFY(std::filesystem::file_size(html) > 100);
+        QCOMPARE(f.platform->startedPrograms, std::vector<std::string>{"url " + html});
+        for (const auto& text : f.platform->Texts())
+            QVERIFY2(text.find("not found") == std::string::npos, text.c_str());
+
+        // A desktop without an opener: the note says what is missing and where the page is.
+        f.platform->urlOpens = false;
+        const std::string again = f.temp / "wieder.htm";
+        f.platform->dialogAnswers = {DialogAnswer::Text(again)};
+        QVERIFY(f.ShowAnd("", 0,
+                          [&] { f.window->findChild<QAction*>("mi_dbfExportHtml")->trigger(); }));
+        QCOMPARE(f.platform->Texts().back(), "Kein HTML Browser eingestellt: " + again);
+    }
+
     void printingWritesTheFirstSevenFields() {
         Fixture f;
         f.program.settings.textDevice = kTargetScreen;

@@ -196,9 +196,10 @@ public:
         if (a.ok) line = a.text;
         return a.ok;
     }
+    bool urlOpens = true;  // what OpenUrl answers
     bool OpenUrl(const std::string& url) override {
         startedPrograms.push_back("url " + url);
-        return true;
+        return urlOpens;
     }
     std::vector<std::string> clipboard;  // every text put on the clipboard
     void SetClipboardText(const std::string& text) override { clipboard.push_back(text); }
