@@ -83,13 +83,15 @@ void DrawingAreaWidget::RenderNow() {
     }
     rendering_ = true;
     outdated_ = false;
-    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(Background());
-    drawing_ = &image;
+    // The image shown last time but one is drawn over: no new buffer for every picture.
+    const QSize want = size().expandedTo(QSize(1, 1));
+    if (back_.size() != want) back_ = QImage(want, QImage::Format_ARGB32_Premultiplied);
+    back_.fill(Background());
+    drawing_ = &back_;
     {
-        QPainter painter(&image);
+        QPainter painter(&back_);
         QtPainterCanvas canvas(painter);
-        PaintScreen(engine_, canvas, image.width(), image.height(), [this] { return outdated_; });
+        PaintScreen(engine_, canvas, back_.width(), back_.height(), [this] { return outdated_; });
     }
     drawing_ = nullptr;
     rendering_ = false;
@@ -97,7 +99,7 @@ void DrawingAreaWidget::RenderNow() {
         if (!renderTimer_.isActive()) renderTimer_.start(0);
         return;
     }
-    frame_ = std::move(image);
+    frame_.swap(back_);
     update();
     emit rendered();
 }
@@ -111,7 +113,7 @@ void DrawingAreaWidget::ShowReplayProgress() {
 void DrawingAreaWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.fillRect(dirty, Background());
+    if (!frame_.rect().contains(dirty)) painter.fillRect(dirty, Background());
     if (!frame_.isNull()) painter.drawImage(dirty, frame_, dirty);
     // The first show or a new size: the finished image follows from the event loop.
     if (frame_.size() != size() && !renderTimer_.isActive() && !rendering_) renderTimer_.start(0);

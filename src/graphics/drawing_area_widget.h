@@ -62,6 +62,7 @@ class DrawingAreaWidget : public QWidget {
     int wheelDelta_ = 0;  // eighths of a degree not yet turned into zoom steps
     QTimer renderTimer_;
     QImage frame_;               // on the screen
+    QImage back_;                // drawn into by the next replay
     QImage* drawing_ = nullptr;  // being replayed into
     bool rendering_ = false;
     bool outdated_ = false;
