@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <string_view>
 
 #include "config/settings.h"
 #include "graphics/color_table.h"
 #include "graphics/graphics_engine.h"
+#include "graphics/screen_mapping.h"
+#include "graphics/screen_replay.h"
 #include "util/platform.h"
 #include "util/ui_state.h"
 
@@ -98,8 +101,16 @@ struct CanvasState {
 
 class DisplayListReplay {
   public:
-    DisplayListReplay(GraphicsEngine& g, Canvas& screen, const PrintPage* page)
-        : g_(g), m_(g.mapping), s_(g.settings_), page_(page) {
+    DisplayListReplay(GraphicsEngine& g, Canvas& screen, int width, int height,
+                      const PrintPage* page, const std::function<bool()>* outdated = nullptr)
+        : g_(g),
+          m_(g.mapping),
+          s_(g.settings_),
+          page_(page),
+          width_(width),
+          height_(height),
+          sm_(g.mapping, width, height),
+          outdated_(outdated) {
         screen_.canvas = &screen;
         if (page_) printer_.canvas = &page_->canvas;
         background_ = RgbFromStored(s_.backgroundColor);
@@ -114,9 +125,14 @@ class DisplayListReplay {
         if (page_) Start(printer_);
         Color(1);
         if (page_ && g_.print.border) Border();
+        // Events handled during the replay may clear or extend the list: it is indexed anew
+        // after each of them.
         const auto& records = g_.list.records();
-        for (size_t i = 0; i < records.size(); ++i) {
-            if (i % kEventsEvery == 0) platform.ProcessEvents();
+        for (size_t i = 0; i < records.size() && !stopped_; ++i) {
+            if (i % kEventsEvery == 0) {
+                platform.ProcessEvents();
+                if (Outdated() || i >= records.size()) break;
+            }
             if (!Record(records[i])) break;
         }
         platform.SetBusy(false);
@@ -127,12 +143,17 @@ class DisplayListReplay {
         c.pen = c.font = Rgb{0, 0, 0};
         c.brush = background_;
         c.style = PenStyle::Solid;
-        c.width = (&c == &printer_) ? 4 : 1;
+        c.width = 1;
         c.penDirty = true;
     }
 
-    int Sx(double x) const { return m_.px(x); }
-    int Sy(double y) const { return m_.py(y); }
+    int Sx(double x) const { return sm_.px(x); }
+    int Sy(double y) const { return sm_.py(y); }
+    // A newer picture or view was asked for while this screen replay waited: it stops.
+    bool Outdated() {
+        if (!page_ && outdated_ && *outdated_ && (*outdated_)()) stopped_ = true;
+        return stopped_;
+    }
     int Px(double x) const {
         double pw = page_->width;
         return RoundEven(pw * g_.print.originX / 210) +
@@ -199,7 +220,7 @@ class DisplayListReplay {
             case kRecColor: {
                 int n;
                 if (f.Int(n)) Color(n);
-                return true;
+                return !stopped_;
             }
             case kRecTextStyle: {
                 double v[4];
@@ -243,7 +264,10 @@ class DisplayListReplay {
             }
             case kRecSleep: {
                 int ms;
-                if (f.Int(ms) && !page_) g_.ui_.platform.PauseMs(std::min(ms, kMaxPauseMs));
+                if (f.Int(ms) && !page_) {
+                    g_.ui_.platform.PauseMs(std::min(ms, kMaxPauseMs));
+                    return !Outdated();
+                }
                 return true;
             }
             default:
@@ -267,6 +291,7 @@ class DisplayListReplay {
             return false;
         }
         m_.SetScale(m_.ZoomX1, m_.ZoomY1, m_.ZoomX2, m_.ZoomY2);
+        sm_ = ScreenMapping(m_, width_, height_);
         return true;
     }
 
@@ -319,8 +344,10 @@ class DisplayListReplay {
     void Color(int n) {
         color_ = n;
         if (n == 0) {
-            if (g_.animationMode && !page_ && !g_.ui_.platform.AnimationStep())
-                g_.animationMode = false;
+            if (g_.animationMode && !page_) {
+                if (!g_.ui_.platform.AnimationStep()) g_.animationMode = false;
+                Outdated();
+            }
             SetColors(screen_, background_, background_, background_);
             if (page_) SetColors(printer_, background_, background_, background_);
         } else if (n >= 1 && n <= kMaxColorNumber) {
@@ -368,21 +395,40 @@ class DisplayListReplay {
         font.italic = (style & 2) != 0;
         font.underline = (style & 4) != 0;
         font.strikeOut = (style & 8) != 0;
-        if (page_) {
+        if (page_ && textAngle_ == 0) {
             font.height = PLenY(h);
             font.width = PLenX(textW_);
             page_->canvas.Text(Px(tx), Py(ty), text, font, textColor_);
+        } else if (page_) {
+            // The page's scales differ across and down: a turned text takes its height and
+            // width in its own directions, or the margin's upright lines run into each other.
+            const double sx = double(page_->width) * m_.ScaleX * g_.print.scaleX / m_.MaxX;
+            const double sy = double(page_->height) * m_.ScaleY * g_.print.scaleY / m_.MaxY;
+            font.height = RoundEven(DirectedLength(h, textAngle_ + 90, sx, sy));
+            font.width = RoundEven(DirectedLength(textW_, textAngle_, sx, sy));
+            page_->canvas.Text(Px(tx), Py(ty), text, font, textColor_);
         } else {
-            font.height = m_.LengthY(h);
-            font.width = m_.LengthX(textW_);
+            font.height = RoundEven(DirectedLength(h, textAngle_ + 90, sm_.ScaleX(), sm_.ScaleY()));
+            font.width = RoundEven(DirectedLength(textW_, textAngle_, sm_.ScaleX(), sm_.ScaleY()));
             screen_.canvas->Text(Sx(tx), Sy(ty), text, font, textColor_);
         }
+    }
+
+    // A world length running at angle degrees, in pixels of a device with these scales.
+    static double DirectedLength(double l, double angle, double sx, double sy) {
+        const double a = angle * kPi / 180;
+        return l * std::hypot(std::cos(a) * sx, std::sin(a) * sy);
     }
 
     GraphicsEngine& g_;
     WorldMapping& m_;
     const Settings& s_;
     const PrintPage* page_;
+    const int width_;
+    const int height_;
+    ScreenMapping sm_;
+    const std::function<bool()>* outdated_;
+    bool stopped_ = false;
     CanvasState screen_;
     CanvasState printer_;
     Rgb background_;
@@ -394,7 +440,12 @@ class DisplayListReplay {
 };
 
 void GraphicsEngine::FormPaint(Canvas& screen, const PrintPage* page) {
-    DisplayListReplay(*this, screen, page).Run();
+    DisplayListReplay(*this, screen, 0, 0, page).Run();
+}
+
+void PaintScreen(GraphicsEngine& g, Canvas& screen, int width, int height,
+                 const std::function<bool()>& outdated) {
+    DisplayListReplay(g, screen, width, height, nullptr, &outdated).Run();
 }
 
 void GraphicsEngine::PrintPicture(Canvas& screen, const PrintPage& page, bool fit) {

@@ -105,8 +105,10 @@ void GraphicsEngine::Clear() {
 }
 
 void GraphicsEngine::ClearViewPort() {
+    // The replay itself shows the wait cursor while it runs; nothing may keep it afterwards.
     SetWaitCursor();
     ui_.platform.RequestRepaint();
+    SetOldCursor();
 }
 
 void GraphicsEngine::SleepMs(int ms) {
@@ -154,7 +156,6 @@ void GraphicsEngine::DoubleClickReset() {
 void GraphicsEngine::RubberBandZoom(int xa, int ya, int xb, int yb, int clientWidth,
                                     int clientHeight) {
     if (xa == xb || ya == yb) return;
-    SetWaitCursor();
     mapping.MouseZoom(xa, ya, xb, yb, clientWidth, clientHeight);
     ClearViewPort();
 }

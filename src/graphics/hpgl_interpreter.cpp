@@ -200,9 +200,10 @@ class Interpreter {
         double ey = cy + dx * std::sin(turn) + dy * std::cos(turn);
         double start = Degrees(std::atan2(dy, dx));
         double end = Degrees(std::atan2(ey - cy, ex - cx));
-        if (s_.penDown && sweep.value != 0.0) {
+        if (s_.penDown) {
             UsePenColor();
-            if (std::fabs(sweep.value) >= 360.0)
+            // No sweep at all is the whole circle, as is a full turn.
+            if (sweep.value == 0.0 || std::fabs(sweep.value) >= 360.0)
                 sink_.circle(cx, cy, radius);
             else if (sweep.value > 0.0)
                 sink_.Arc(cx, cy, start, end, radius);

@@ -1,7 +1,8 @@
 #include "graphics/world_mapping.h"
 
 #include <cmath>
-#include <utility>
+
+#include "graphics/screen_mapping.h"
 
 namespace zel3 {
 
@@ -104,24 +105,9 @@ bool WorldMapping::KeyZoom(int key) {
     }
 }
 
+// The band is framed on the window as it is shown now (ScreenMapping).
 bool WorldMapping::MouseZoom(int xa, int ya, int xb, int yb, int W, int H) {
-    if (xa == xb || ya == yb || W <= 0 || H <= 0) return false;
-    if (xa > xb) std::swap(xa, xb);
-    if (ya > yb) std::swap(ya, yb);
-    double zw = ZoomX2 - ZoomX1;
-    double zh = ZoomY2 - ZoomY1;
-    int nx1, nx2;
-    if (KeepAspect) {
-        nx1 = RoundEven(double(xa) / W * zw * AspectFactor + ZoomX1 * AspectFactor);
-        nx2 = RoundEven(double(xb) / W * zw * AspectFactor + ZoomX1 * AspectFactor);
-    } else {
-        nx1 = RoundEven(double(xa) / W * zw + ZoomX1);
-        nx2 = RoundEven(double(xb) / W * zw + ZoomX1);
-    }
-    int ny1 = RoundEven(double(H - yb) / H * zh + ZoomY1);
-    int ny2 = RoundEven(double(H - ya) / H * zh + ZoomY1);
-    SetScale(nx1, ny1, nx2, ny2);
-    return true;
+    return FrameZoom(*this, xa, ya, xb, yb, W, H);
 }
 
 }  // namespace zel3

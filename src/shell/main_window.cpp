@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "contact/diagrams.h"
 #include "contact/standard_report.h"
@@ -29,6 +31,7 @@
 #include "shell/results_table_command.h"
 #include "shell/settings_command.h"
 #include "shell/spreadsheet_commands.h"
+#include "shell/status_hint.h"
 #include "shell/window_caption.h"
 #include "util/io_error.h"
 
@@ -42,8 +45,12 @@ QString Q(const std::string& s) {
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
     setObjectName(QStringLiteral("Thh"));
-    area_ = new DrawingAreaWidget(program_.graphics, this);
+    area_ = new DrawingAreaWidget(program_.graphics, program_.settings, this);
     setCentralWidget(area_);
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("statusHint"));
+    statusBar()->addWidget(hint_, 1);
+    connect(area_, &DrawingAreaWidget::rendered, this, &MainWindow::UpdateStatusHint);
     buildMenus();
     UpdateCaption();
     // The table browser lives as long as the window and stays hidden until it is shown.
@@ -74,7 +81,7 @@ void MainWindow::runView(const std::function<void(Program&)>& draw) {
     } catch (const IoError& e) {
         program_.platform().MessageBox(BoxKind::Error, "", e.what());
     }
-    area_->update();
+    area_->RequestRender();
 }
 
 void MainWindow::runEdit(bool (*command)(Program&)) {
@@ -276,6 +283,30 @@ void MainWindow::UpdateCaption() {
         if (used) recent_[k]->setText(Q(RecentFileCaption(program_.recentFiles, k)));
     }
     recentSeparator_->setVisible(!program_.recentFiles[1].empty());
+    UpdateStatusHint();
+}
+
+void MainWindow::UpdateStatusHint() {
+    auto caption = [this](const char* name) {
+        const QAction* a = findChild<QAction*>(QString::fromLatin1(name));
+        return CaptionWithoutMnemonic(a ? a->text().toStdString() : std::string());
+    };
+    StatusHintInput in;
+    in.startScreen = program_.run.ProjectName.empty() && !program_.run.Modified;
+    in.drawingShown = !program_.graphics.list.empty();
+    in.language = program_.settings.languageNumber;
+    in.fileMenu = caption("mi_file");
+    in.newItem = caption("mi_fileNew");
+    in.openItem = caption("mi_fileOpen");
+    if (!program_.ProgramDataDir.empty()) in.examplesFolder = program_.ProgramDataDir + "examples";
+    hint_->setText(Q(StatusHint(in)));
+}
+
+void MainWindow::SizeToDrawingArea() {
+    const WorldMapping& m = program_.graphics.mapping;
+    move(0, 0);
+    resize(m.MaxX + 1,
+           m.MaxY + 1 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 void MainWindow::Refresh() {
@@ -285,7 +316,7 @@ void MainWindow::Refresh() {
     } catch (const IoError& e) {
         program_.platform().MessageBox(BoxKind::Error, "", e.what());
     }
-    area_->update();
+    area_->RequestRender();
 }
 
 void MainWindow::UpdateMessageEntry() {

@@ -10,6 +10,7 @@
 #include "shell/program.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace zel3 {
@@ -31,6 +32,11 @@ class MainWindow : public QMainWindow {
     // Switches the menu captions to language n (1..9).
     void SwitchLanguage(int n);
     DrawingAreaWidget* drawingArea() const { return area_; }
+    // The status line's standing hint, after a new picture, project or language.
+    void UpdateStatusHint();
+    // Window size for a client area of exactly the configured drawing area, status line
+    // included.
+    void SizeToDrawingArea();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +53,7 @@ class MainWindow : public QMainWindow {
 
     Program& program_;
     DrawingAreaWidget* area_ = nullptr;
+    QLabel* hint_ = nullptr;
     QAction* recent_[5] = {};
     QAction* recentSeparator_ = nullptr;
     // Where the help picture browser was closed last.

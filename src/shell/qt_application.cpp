@@ -17,16 +17,6 @@
 
 namespace zel3 {
 
-namespace {
-
-// The client area is the drawing area of MaxX + 1 by MaxY + 1 pixels, at the top left.
-void SizeToDrawingArea(MainWindow& window, const WorldMapping& mapping) {
-    window.move(0, 0);
-    window.resize(mapping.MaxX + 1, mapping.MaxY + 1 + window.menuBar()->sizeHint().height());
-}
-
-}  // namespace
-
 std::optional<int> StartMainWindow(Program& program, MainWindow& window) {
     InstallMaterialPicking(program);
     try {
@@ -42,7 +32,7 @@ std::optional<int> StartMainWindow(Program& program, MainWindow& window) {
     }
     program.ui.errorFlag = false;
     program.platform().StatusText("");
-    SizeToDrawingArea(window, program.graphics.mapping);
+    window.SizeToDrawingArea();
     if (program.settings.languageNumber > 0) window.SwitchLanguage(program.settings.languageNumber);
     window.UpdateCaption();
     // Start-up has drawn what belongs on the screen: the logo, or the sheet of a project

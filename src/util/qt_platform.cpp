@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 #include "cad/plot_converter_dialog.h"
@@ -27,6 +29,7 @@
 #include "docu/text_input_dialog.h"
 #include "docu/yes_no_dialog.h"
 #include "graphics/animation_step_dialog.h"
+#include "graphics/drawing_area_widget.h"
 #include "report/message_description_dialog.h"
 #include "util/command_line_words.h"
 #include "util/file_dialog_filter.h"
@@ -309,12 +312,31 @@ bool QtPlatform::EditDrawingNames(ContactCase& c, const TextOptions& text) {
 namespace zel3 {
 
 void QtPlatform::RequestRepaint() {
-    if (drawingArea_) drawingArea_->update();
+    if (auto* area = qobject_cast<DrawingAreaWidget*>(drawingArea_.data()))
+        area->RequestRender();
+    else if (drawingArea_)
+        drawingArea_->update();
+}
+
+void QtPlatform::PauseMs(int ms) {
+    auto* area = qobject_cast<DrawingAreaWidget*>(drawingArea_.data());
+    if (!area) {
+        Platform::PauseMs(ms);
+        return;
+    }
+    if (ms <= 0) return;
+    area->ShowReplayProgress();
+    QEventLoop wait;
+    QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+    QObject::connect(area, &DrawingAreaWidget::renderRequested, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
 bool QtPlatform::AnimationStep() {
-    // A repaint while the dialog waits replays the list again; that replay does not stop.
+    // A replay asked for while the dialog waits does not step again.
     if (stepping_) return true;
+    if (auto* area = qobject_cast<DrawingAreaWidget*>(drawingArea_.data()))
+        area->ShowReplayProgress();
     stepping_ = true;
     AnimationStepDialog dlg(mainWindow_);
     const bool next = dlg.exec() == QDialog::Accepted;

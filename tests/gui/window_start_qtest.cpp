@@ -1,7 +1,9 @@
 // The main window's start: recent files from the last session, the window sized to the
 // drawing area, the logo or the command line's project, and the recent files written at close.
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "config/recent_files.h"
@@ -63,6 +65,26 @@ class WindowStartTest : public QObject {
         QVERIFY(!f.program.graphics.list.empty());  // the logo
         QCOMPARE(w.windowTitle(), QString("ZEL3  Hertz'sche Pressung"));
         QVERIFY(!f.program.run.Modified);
+    }
+
+    // The status line sits below the drawing area, not over its bottom rows, and on a start
+    // without a project it says where to begin.
+    void statusLineLeavesTheDrawingAreaWhole() {
+        Fixture f;
+        MainWindow w(f.program);
+        w.statusBar()->showMessage(QStringLiteral("Datei wird eingelesen"));
+        f.StartIn(f.temp.Dir());
+        QCOMPARE(StartMainWindow(f.program, w), std::optional<int>());
+        w.statusBar()->clearMessage();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.statusBar()->isVisible());
+        QCOMPARE(w.drawingArea()->size(), QSize(1024 - 9 + 1, 768 - 91 + 1));
+        auto* hint = w.findChild<QLabel*>("statusHint");
+        QVERIFY(hint);
+        QVERIFY2(hint->text().contains(QString::fromUtf8("File \u2192 New")),
+                 qPrintable(hint->text()));
+        QVERIFY(hint->text().contains("examples"));
     }
 
     void commandLineProjectIsShownCalculated() {
