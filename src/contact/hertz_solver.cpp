@@ -168,7 +168,8 @@ bool SolvePoint(ContactCase& c, const Curvatures& k, double poisson, MessageList
         r.pmax = 1.5 * F / (kPi * r.a1 * r.a2);
     }
     r.tau = kPointTau * r.pmax;
-    r.z = kPointDepth * r.a1;
+    // The shear maximum lies below the minor half-axis; for a circle both are the same.
+    r.z = kPointDepth * MinValue(r.a1, r.a2);
     return true;
 }
 
@@ -233,6 +234,8 @@ void SolveContact(ContactCase& c, MessageList& messages) {
 void CalculateCase(ContactCase& c, MessageList& messages) {
     const ContactBody& b1 = c.body[0];
     const ContactBody& b2 = c.body[1];
+    // The list holds this calculation's findings only, also when it stops before a pass.
+    if (b1.E == 0.0 || b2.E == 0.0 || c.F == 0.0 || !InputsFinite(c)) messages.ClearMessages();
     if (b1.E == 0.0 || b2.E == 0.0) return Fail(messages, finding::kEZero);
     if (c.F == 0.0) return Fail(messages, finding::kFZero);
     if (!InputsFinite(c)) return Fail(messages, finding::kInputNotFinite);
