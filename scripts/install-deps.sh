@@ -7,7 +7,7 @@ PACKAGES="
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   libxlsxwriter-dev
-  python3 python3-ezdxf python3-dbfread python3-openpyxl
+  python3 python3-ezdxf python3-dbfread python3-openpyxl python3-mpmath python3-scipy
   fonts-liberation xdg-utils poppler-utils desktop-file-utils
   appstream man-db groff-base dpkg-dev file shared-mime-info
   clang libclang-rt-dev

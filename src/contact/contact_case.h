@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <string>
 
+#include "contact/hertz_exact.h"
+#include "contact/subsurface_stress.h"
+
 namespace zel3 {
 
 // How the contact is solved: Hertz's coefficient table (the default) or the exact solution
@@ -74,6 +77,17 @@ struct ContactResults {
     double sigmaX = 0.0;
     double vonMises = 0.0;
     double zVonMises = 0.0;
+};
+
+// What the exact method derives from the shape alone, kept for the shape solved last: load
+// sweeps and the spring rate's passes change only the force. Not stored in project files.
+struct ExactShapeMemo {
+    double curvatureRatio = 0.0;  // B/A of the ellipse below; 0 = none solved yet
+    EllipseShape shape;
+    bool stressesFound = false;
+    double stressRatio = 0.0;  // b/a the maxima belong to (0 = strip)
+    double stressNu = 0.0;     // and Poisson's ratio
+    StressMaxima stresses;
 };
 
 // ---- drawing information and change log ----
@@ -150,6 +164,7 @@ struct ContactCase {
     CalculationMethod method = CalculationMethod::Table;
 
     ContactResults result;
+    ExactShapeMemo exactMemo;
 
     DrawingInfo drawingInfo;
     ChangeLog changes;

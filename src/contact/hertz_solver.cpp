@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include "contact/hertz_exact.h"
 #include "contact/hertz_functions.h"
+#include "contact/subsurface_stress.h"
 
 namespace zel3 {
 
@@ -26,9 +28,10 @@ void Fail(MessageList& messages, const char* text) {
     messages.calculationFailed = true;
 }
 
-std::array<double*, 14> ResultFields(ContactResults& r) {
-    return {&r.Estar, &r.a1,  &r.a2,     &r.w,      &r.pmax, &r.R,   &r.pzul,
-            &r.z,     &r.tau, &r.sigmaZ, &r.sigmaY, &r.Eht,  &r.Rht, &r.theta};
+std::array<double*, 17> ResultFields(ContactResults& r) {
+    return {&r.Estar, &r.a1,    &r.a2,     &r.w,        &r.pmax,     &r.R,
+            &r.pzul,  &r.z,     &r.tau,    &r.sigmaZ,   &r.sigmaY,   &r.Eht,
+            &r.Rht,   &r.theta, &r.sigmaX, &r.vonMises, &r.zVonMises};
 }
 
 // Puts the value from before the pass back into every result that overflowed; false if any
@@ -36,7 +39,8 @@ std::array<double*, 14> ResultFields(ContactResults& r) {
 bool KeepFiniteResults(ContactResults& now, const ContactResults& before) {
     // One sum tells whether any value overflowed (or the sum itself, which the loop sorts out).
     const double sum = now.Estar + now.a1 + now.a2 + now.w + now.pmax + now.R + now.pzul + now.z +
-                       now.tau + now.sigmaZ + now.sigmaY + now.Eht + now.Rht + now.theta;
+                       now.tau + now.sigmaZ + now.sigmaY + now.Eht + now.Rht + now.theta +
+                       now.sigmaX + now.vonMises + now.zVonMises;
     if (std::isfinite(sum)) return true;
     bool allFinite = true;
     const auto n = ResultFields(now);
@@ -105,8 +109,51 @@ Curvatures CurvaturesOf(const ContactCase& c) {
     return {kx1 + ky1 + kx2 + ky2, std::sqrt(radicand > 0.0 ? radicand : 0.0)};
 }
 
+// (sum^2 - diff^2) = 16 A B without the cancellation of sum - diff for long ellipses:
+// (kx + ky)^2 - (ky - kx)^2 = 4 kx ky for each body, plus the cross terms.
+double CurvatureProduct(const ContactCase& c) {
+    const ContactBody& b1 = c.body[0];
+    const ContactBody& b2 = c.body[1];
+    const double kx1 = Curvature(b1.rx), ky1 = Curvature(b1.ry);
+    const double kx2 = Curvature(b2.rx), ky2 = Curvature(b2.ry);
+    const double cross = (kx1 + ky1) * (kx2 + ky2) -
+                         (ky1 - kx1) * (ky2 - kx2) * std::cos(c.principalAngle * kPi / 180.0);
+    return 4.0 * kx1 * ky1 + 4.0 * kx2 * ky2 + 2.0 * cross;
+}
+
+// The exact method's contact modulus E' (0 with the table).
+struct Method {
+    bool exact = false;
+    double modulus = 0.0;
+};
+
+const StressMaxima& MaximaFor(ExactShapeMemo& memo, double ratio, double nu) {
+    if (!memo.stressesFound || memo.stressRatio != ratio || memo.stressNu != nu) {
+        memo.stresses = FindStressMaxima(ratio, nu);
+        memo.stressRatio = ratio;
+        memo.stressNu = nu;
+        memo.stressesFound = true;
+    }
+    return memo.stresses;
+}
+
+// Stresses of the exact method at the depth of the greatest shear stress; depths scale with
+// the minor half-axis b. Poisson's ratio is body 2's, as in the stress diagram.
+void ExactStresses(ContactCase& c, double ratio, double b) {
+    ContactResults& r = c.result;
+    const StressMaxima& m = MaximaFor(c.exactMemo, ratio, c.body[1].mue);
+    r.z = m.zTau * b;
+    r.tau = m.tau * r.pmax;
+    r.sigmaX = m.sigmaX * r.pmax;
+    r.sigmaY = m.sigmaY * r.pmax;
+    r.sigmaZ = m.sigmaZ * r.pmax;
+    r.vonMises = m.vonMises * r.pmax;
+    r.zVonMises = m.zVonMises * b;
+}
+
 // Line contact; false when a fatal finding ended the pass.
-bool SolveLine(ContactCase& c, double length, double poisson, MessageList& messages) {
+bool SolveLine(ContactCase& c, double length, double poisson, const Method& method,
+               MessageList& messages) {
     ContactBody& b1 = c.body[0];
     ContactBody& b2 = c.body[1];
     ContactResults& r = c.result;
@@ -130,8 +177,14 @@ bool SolveLine(ContactCase& c, double length, double poisson, MessageList& messa
         return false;
     }
     const double F = c.F;
-    r.pmax = std::sqrt(F * r.Estar / (poisson * 2.0 * kPi * reduced * length));
-    r.a1 = std::sqrt(poisson * 8.0 * F * reduced / (kPi * r.Estar * length));
+    if (method.exact) {
+        const StripContact strip = SolveStripContact(F, reduced, length, method.modulus);
+        r.pmax = strip.pmax;
+        r.a1 = strip.b;
+    } else {
+        r.pmax = std::sqrt(F * r.Estar / (poisson * 2.0 * kPi * reduced * length));
+        r.a1 = std::sqrt(poisson * 8.0 * F * reduced / (kPi * r.Estar * length));
+    }
     r.a2 = length / 2.0;
     r.theta = 0.0;
     r.w = 0.0;
@@ -140,8 +193,47 @@ bool SolveLine(ContactCase& c, double length, double poisson, MessageList& messa
     } else if (b1.kind == BodyKind::Cylinder && b2.kind == BodyKind::Plane) {
         r.w = Sagitta(b1.rx, r.a1);
     }
-    r.tau = kLineTau * r.pmax;
-    r.z = kLineDepth * r.a1;
+    if (method.exact) {
+        ExactStresses(c, 0.0, r.a1);
+    } else {
+        r.tau = kLineTau * r.pmax;
+        r.z = kLineDepth * r.a1;
+    }
+    return true;
+}
+
+// Elliptic contact, exact: false when a fatal finding ended the pass.
+bool SolvePointExact(ContactCase& c, const Curvatures& k, double modulus, MessageList& messages) {
+    ContactResults& r = c.result;
+    // The auxiliary angle is a result of its own; the exact solution does not use it.
+    r.theta = ArcCosChecked(k.diff / k.sum, messages) * 180.0 / kPi;
+    if (c.F < 0.0) {
+        Fail(messages, finding::kLineForceNegative);
+        return false;
+    }
+    const double B = (k.sum + k.diff) / 4.0;
+    const double A = CurvatureProduct(c) / (16.0 * B);
+    // A = 0 is a strip of endless length, A < 0 no contact ellipse at all.
+    if (!(A > 0.0)) {
+        Fail(messages, finding::kResultNotFinite);
+        return false;
+    }
+    const double ratio = B >= A ? B / A : 1.0;  // B < A only by rounding of a circle
+    ExactShapeMemo& memo = c.exactMemo;
+    if (memo.curvatureRatio != ratio) {
+        memo.shape = SolveEllipseShape(ratio);
+        memo.curvatureRatio = ratio;
+    }
+    if (!(memo.shape.k > 0.0)) {
+        Fail(messages, finding::kResultNotFinite);
+        return false;
+    }
+    const EllipseContact e = SolveEllipseContact(memo.shape, A, c.F, modulus);
+    r.a1 = e.a;
+    r.a2 = e.b;
+    r.pmax = e.pmax;
+    r.w = e.approach;
+    ExactStresses(c, memo.shape.k, e.b);
     return true;
 }
 
@@ -205,7 +297,19 @@ void SolvePass(ContactCase& c, MessageList& messages) {
 
     if (eSum == 0.0) return Fail(messages, finding::kESumZero);
     if (!(r.Estar > 0.0)) return Fail(messages, finding::kEStarNotPositive);
-    if (!(poisson > 0.0)) return Fail(messages, finding::kPoissonFactorNotPositive);
+    Method method;
+    if (c.method == CalculationMethod::Exact) {
+        // Each body with its own Poisson's ratio.
+        if (!(1.0 - b1.mue * b1.mue > 0.0) || !(1.0 - b2.mue * b2.mue > 0.0)) {
+            return Fail(messages, finding::kPoissonFactorNotPositive);
+        }
+        method.exact = true;
+        method.modulus = ContactModulus(b1.E, b1.mue, b2.E, b2.mue);
+        if (!(method.modulus > 0.0)) return Fail(messages, finding::kEStarNotPositive);
+    } else {
+        if (!(poisson > 0.0)) return Fail(messages, finding::kPoissonFactorNotPositive);
+        r.sigmaX = r.vonMises = r.zVonMises = 0.0;
+    }
 
     const Curvatures k = CurvaturesOf(c);
     if (!std::isfinite(k.sum) || !std::isfinite(k.diff)) {
@@ -214,11 +318,19 @@ void SolvePass(ContactCase& c, MessageList& messages) {
     if (k.sum == 0.0) return Fail(messages, finding::kRZero);
 
     const bool line = b1.kind == BodyKind::Cylinder || b2.kind == BodyKind::Cylinder;
-    const bool solved =
-        line ? SolveLine(c, length, poisson, messages) : SolvePoint(c, k, poisson, messages);
+    bool solved = false;
+    if (line) {
+        solved = SolveLine(c, length, poisson, method, messages);
+    } else if (method.exact) {
+        solved = SolvePointExact(c, k, method.modulus, messages);
+    } else {
+        solved = SolvePoint(c, k, poisson, messages);
+    }
     if (!solved) return;
-    r.sigmaZ = kSigmaZ * r.pmax;
-    r.sigmaY = kSigmaY * r.pmax;
+    if (!method.exact) {
+        r.sigmaZ = kSigmaZ * r.pmax;
+        r.sigmaY = kSigmaY * r.pmax;
+    }
     HardeningDepths(c);
 }
 
