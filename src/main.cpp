@@ -35,6 +35,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     ParsedCommandLine cl = ParseCommandLine(args);
 
+    if (cl.action == CommandLineAction::Error) {
+        std::cerr << "wzel3: " << cl.error << '\n';
+        return 1;
+    }
     if (cl.action == CommandLineAction::Help) {
         ProgramIdentity id;
         std::cout << HelpScreenTitle(id) << '\n';
@@ -52,5 +56,6 @@ int main(int argc, char** argv) {
 #endif
     Program program(std::make_unique<BatchPlatform>());
     program.args = cl.params;
+    program.methodOverride = cl.method;
     return RunBatch(program);
 }

@@ -9,5 +9,6 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return zel3::RunApplication(argc, argv, zel3::ParseCommandLine(args).params);
+    const zel3::ParsedCommandLine cl = zel3::ParseCommandLine(args);
+    return zel3::RunApplication(argc, argv, cl.params, cl.method);
 }

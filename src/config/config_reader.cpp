@@ -322,10 +322,13 @@ bool ReadConfigurationLines(LineReader& in, Settings& s) {
     r.Strict(s.suppressFileName);
     r.Strict(s.suppressDate);
     r.Strict(s.suppressLogo);
-    // Files written before this entry existed end here.
+    // Files written before these entries existed end before them and keep their defaults.
     if (r.AtEnd()) return true;
     r.Label();
     r.Strict(s.reportToClipboard);
+    if (r.AtEnd()) return true;
+    r.Label();
+    r.Int(s.calculationMethod, OutsideTo(0, 1, 0));
     return true;
 }
 
@@ -373,6 +376,7 @@ void ReadConfiguration(Program& program) {
     SettleConfigurationFolders(program);
     ReadConfiguration(program.settings, program.identity.ShortName, program.ProgramDataDir,
                       program.ui);
+    program.ApplyCalculationMethod();
 }
 
 }  // namespace zel3

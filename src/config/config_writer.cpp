@@ -230,6 +230,8 @@ std::string ConfigurationText(const Settings& s, const std::string& shortName,
     w.Bool(s.suppressLogo);
     w.Label("Screen Report to Clipboard ?");
     w.Bool(s.reportToClipboard);
+    w.Label("Berechnungsverfahren");
+    w.Int(s.calculationMethod);
     return w.content();
 }
 

@@ -109,6 +109,7 @@ void SettingsDialog::Fill(const SettingsForm& f) {
     archive_->setChecked(f.archiveMode);
     specialChars_->setIndex(f.specialChars);
     resultView_->setIndex(f.resultView);
+    calculationMethod_->setIndex(f.calculationMethod);
     for (int i = 0; i < 5; ++i) kavrot_->item(i)->setText(Q(f.kavrot[static_cast<size_t>(i)]));
     kavrot_->setCurrentRow(0);
 
@@ -204,6 +205,7 @@ SettingsForm SettingsDialog::Form() const {
     f.archiveMode = archive_->isChecked();
     f.specialChars = specialChars_->index();
     f.resultView = resultView_->index();
+    f.calculationMethod = calculationMethod_->index();
     for (int i = 0; i < 5; ++i) f.kavrot[static_cast<size_t>(i)] = S(kavrot_->item(i)->text());
 
     f.textProgram = S(textProgram_);

@@ -244,6 +244,16 @@ QWidget* SettingsDialog::buildOptions() {
                                      U("Fertigungszeichnung"), U("Diagramm"), U("Zeichnung")},
                                     w, 3);
     content->addWidget(resultView_);
+    calculationMethod_ = new RadioGroupBox(
+        U("RadioGroup_berechnungsverfahren"), U("Berechnungsverfahren"),
+        {U("Koeffiziententabelle"), U("exakt (elliptische Integrale)")}, w, 2);
+    calculationMethod_->setToolTip(
+        U("Koeffiziententabelle: Hertz'sche Beiwerte über dem Hilfswinkel, wie bisher.\n"
+          "Exakt: Kontaktellipse über die vollständigen elliptischen Integrale, jeder Körper "
+          "mit seiner eigenen Querkontraktionszahl;\nSpannungen unter der Kontaktmitte "
+          "(Sigma x, y, z, tau und Vergleichsspannung nach v. Mises) und ihre Maxima exakt."));
+    calculationMethod_->setWhatsThis(calculationMethod_->toolTip());
+    content->addWidget(calculationMethod_);
 
     auto* plot = new QGroupBox(U("KAVROT Command Lines"), w);
     auto* pl = new QHBoxLayout(plot);

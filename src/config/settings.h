@@ -117,6 +117,7 @@ struct Settings {
     bool suppressDate = false;
     bool suppressLogo = false;
     bool reportToClipboard = false;    // screen reports go to the clipboard, not to a window
+    int calculationMethod = 0;  // "Berechnungsverfahren": 0 coefficient table, 1 exact
 
     Settings();
 };

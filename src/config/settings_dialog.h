@@ -107,6 +107,7 @@ class SettingsDialog : public QDialog {
     QLabel *printFont_, *printFontSize_, *printFontStyle_;
     QLineEdit *left_, *top_, *width_, *height_;
     RadioGroupBox *helpLevel_, *decimalSign_, *excelSign_, *specialChars_, *resultView_;
+    RadioGroupBox* calculationMethod_;
     QCheckBox *userAtStart_, *archive_;
     QSpinBox* decimals_;
     QListWidget* kavrot_;

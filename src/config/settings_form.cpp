@@ -139,6 +139,7 @@ SettingsForm SettingsFormFrom(const Settings& s) {
     f.archiveMode = s.archiveMode;
     f.specialChars = s.text.transliterate ? 1 : 0;
     f.resultView = std::clamp(s.resultView, 0, 5);
+    f.calculationMethod = std::clamp(s.calculationMethod, 0, 1);
     for (size_t i = 0; i < 5; ++i)
         f.kavrot[i] = static_cast<int>(i) < s.kavrotCount ? s.kavrotCommand[i + 1] : "";
 
@@ -240,6 +241,7 @@ void StoreSettingsForm(const SettingsForm& f, Settings& s, const SettingsFormCon
     s.archiveMode = f.archiveMode;
     s.text.transliterate = f.specialChars == 1;
     s.resultView = std::clamp(f.resultView, 0, 5);
+    s.calculationMethod = std::clamp(f.calculationMethod, 0, 1);
     // The file keeps lines 1..n: n is the last line in use; line 1 is always kept.
     int count = 1;
     for (int i = 0; i < 5; ++i) {

@@ -86,6 +86,7 @@ struct SettingsForm {
     bool archiveMode = false;
     int specialChars = 0;  // 0 special characters, 1 ASCII
     int resultView = 0;
+    int calculationMethod = 0;  // 0 coefficient table, 1 exact
     std::array<std::string, 5> kavrot;  // plot converter command lines 1..5
 
     // "Extern"

@@ -149,6 +149,7 @@ void LoadProject(Program& p, const std::string& name) {
     ContactCase loaded;
     int badLine = 1;
     if (in.isOpen() && !readFailed) badLine = ReadProjectLines(in, loaded);
+    loaded.method = p.contactCase.method;  // a setting, not part of the file
     p.contactCase = std::move(loaded);
     if (badLine != 0) {
         ReportDisplayedError(

@@ -41,7 +41,9 @@ std::vector<std::string> FindProjectFiles(const std::string& folder, const std::
 }
 
 ProjectRead LoadAndCalculate(const std::string& path, ContactCase& c, MessageList& messages) {
+    const CalculationMethod method = c.method;  // the program's setting, not the file's
     c = ContactCase();
+    c.method = method;
     bool readFailed = false;
     LineReader in = LineReader::FromFile(path, readFailed);
     if (!in.isOpen()) return ProjectRead::Missing;
@@ -83,6 +85,7 @@ ResultsScan BuildResultsTable(
     const std::string dir = WithBackslash(folder);
     const int total = static_cast<int>(files.size());
     ContactCase work;
+    work.method = last.method;
     for (int i = 0; i < total; ++i) {
         const std::string& name = files[static_cast<size_t>(i)];
         if (progress && !progress(i, total, name)) {

@@ -27,8 +27,9 @@ std::vector<std::string> FindProjectFiles(const std::string& folder, const std::
 // How reading one file ended.
 enum class ProjectRead { Ok, Missing, Damaged };
 
-// Reads and calculates one project file into c (from the built-in defaults). A file that is
-// gone or damaged leaves c at what could be read; messages holds the calculation's findings.
+// Reads and calculates one project file into c (from the built-in defaults; c keeps its
+// calculation method). A file that is gone or damaged leaves c at what could be read;
+// messages holds the calculation's findings.
 ProjectRead LoadAndCalculate(const std::string& path, ContactCase& c, MessageList& messages);
 
 // The row of a file: name, date, drawing name and number, and the results in the user's
@@ -38,8 +39,8 @@ std::vector<std::string> ResultsRow(const std::string& fileName, std::time_t mod
                                     const ContactCase& c, ProjectRead read, const NumberFormat& nf);
 
 // Builds the table over every project file of folder. progress(done, total, file) is called
-// before each file and may answer false to stop; the rows read so far are kept. last receives
-// the case of the last file read.
+// before each file and may answer false to stop; the rows read so far are kept. Every file is
+// calculated with last's method; last receives the case of the last file read.
 struct ResultsScan {
     TextTable table;
     bool cancelled = false;

@@ -18,12 +18,23 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             switches.push_back("/CAD" + a.substr(6));
         } else if (a == "--no-gui") {
             switches.push_back("/NOGUI");
+        } else if (a.rfind("--method=", 0) == 0) {
+            const std::string value = a.substr(9);
+            if (value == "table") {
+                out.method = CalculationMethod::Table;
+            } else if (value == "exact") {
+                out.method = CalculationMethod::Exact;
+            } else {
+                out.action = CommandLineAction::Error;
+                out.error = "--method=" + value + ": expected --method=table or --method=exact";
+            }
         } else {
             out.params.push_back(a);
         }
     }
     auto at = out.params.empty() ? out.params.end() : out.params.begin() + 1;
     out.params.insert(at, switches.begin(), switches.end());
+    if (out.action == CommandLineAction::Error) return out;
     if (!out.params.empty() && (out.params[0] == "?" || out.params[0] == "/?")) {
         out.action = CommandLineAction::Help;
     }

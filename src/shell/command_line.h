@@ -1,17 +1,23 @@
 #pragma once
 // Turns the process arguments into the parameters the start-up routine evaluates: the GNU
-// spellings (--report, --cad=i:j, --no-gui, -h/--help) become the classic switches.
+// spellings (--report, --cad=i:j, --no-gui, -h/--help) become the classic switches;
+// --method=table|exact chooses the calculation method for the run.
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "contact/contact_case.h"
+
 namespace zel3 {
 
-enum class CommandLineAction { Run, Help, Version };
+enum class CommandLineAction { Run, Help, Version, Error };
 
 struct ParsedCommandLine {
     CommandLineAction action = CommandLineAction::Run;
-    std::vector<std::string> params;  // classic form: Filename [/I] [/CADi:j] [/NOGUI]
+    std::vector<std::string> params;          // classic form: Filename [/I] [/CADi:j] [/NOGUI]
+    std::optional<CalculationMethod> method;  // --method=, overrides the setting
+    std::string error;                        // what was wrong, with action Error
 };
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);

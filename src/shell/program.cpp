@@ -27,4 +27,9 @@ bool Program::NoGui() const {
     });
 }
 
+CalculationMethod Program::Method() const {
+    if (methodOverride) return *methodOverride;
+    return settings.calculationMethod == 1 ? CalculationMethod::Exact : CalculationMethod::Table;
+}
+
 }  // namespace zel3

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,11 @@ class Program {
     // True when "/NOGUI" stands anywhere on the command line, in any letter case.
     bool NoGui() const;
 
+    // The calculation method of this run: the command line's, else the setting's.
+    CalculationMethod Method() const;
+    // Puts that method into the case; called whenever the settings may have changed.
+    void ApplyCalculationMethod() { contactCase.method = Method(); }
+
     ProgramIdentity identity;
     RunState run;
     Settings settings;
@@ -79,6 +85,8 @@ class Program {
     std::function<bool(int body)> pickMaterial;
     // The table browser window; owned by the main window, absent in batch runs.
     TableBrowser* tableBrowser = nullptr;
+    // "--method=" of the command line: overrides the setting for this run.
+    std::optional<CalculationMethod> methodOverride;
 
   private:
     std::unique_ptr<Platform> platform_;

@@ -41,12 +41,14 @@ std::optional<int> StartMainWindow(Program& program, MainWindow& window) {
     return std::nullopt;
 }
 
-int RunApplication(int argc, char** argv, const std::vector<std::string>& params) {
+int RunApplication(int argc, char** argv, const std::vector<std::string>& params,
+                   std::optional<CalculationMethod> method) {
     QApplication app(argc, argv);
     auto platform = std::make_unique<QtPlatform>();
     QtPlatform* qtPlatform = platform.get();
     Program program(std::move(platform));
     program.args = params;
+    program.methodOverride = method;
     SetProgramFolders(program);
     QApplication::setApplicationName(QString::fromStdString(program.identity.ProductName));
     // The installed desktop entry and icon carry the program's short name.

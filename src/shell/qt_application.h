@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "contact/contact_case.h"
+
 namespace zel3 {
 
 class MainWindow;
@@ -15,6 +17,8 @@ class Program;
 // is to end instead (a batch job, the help screen, a refused name or user).
 std::optional<int> StartMainWindow(Program& program, MainWindow& window);
 
-int RunApplication(int argc, char** argv, const std::vector<std::string>& params);
+// method: the command line's --method=, which overrides the setting for this run.
+int RunApplication(int argc, char** argv, const std::vector<std::string>& params,
+                   std::optional<CalculationMethod> method = std::nullopt);
 
 }  // namespace zel3

@@ -61,7 +61,8 @@ bool CommandSettings(Program& program) {
         program.ui.errorFlag = true;
         return false;
     }
-    // Decimal places, units and findings' texts may have changed.
+    // Decimal places, units, the method and findings' texts may have changed.
+    program.ApplyCalculationMethod();
     CalculateCase(program.contactCase, program.messages);
     return true;
 }

@@ -173,6 +173,7 @@ std::string CommandLineBaseName(const std::string& path) {
 
 std::optional<int> StartUp(Program& program, int mode) {
     if (!IsOneOf(mode, {6, 7, 8, 9})) ReadConfiguration(program);
+    program.ApplyCalculationMethod();
     program.ui.errorFlag = false;
     program.ui.showErrors = true;
     CheckDirectories(program.ui, program.settings.folders, program.ProgramDataDir);

@@ -177,6 +177,7 @@ Settings Changed(Settings s) {
     s.suppressDate = true;
     s.suppressLogo = true;
     s.reportToClipboard = true;
+    s.calculationMethod = 1;
     return s;
 }
 
@@ -204,13 +205,40 @@ TEST_F(ConfigFileTest, FileWithoutTheClipboardEntryReadsWithItsDefault) {
     std::vector<std::string> lines = Lines(ConfigurationText(Changed(Fresh()), "zel3", "2.7"));
     const size_t clipboard = ValueLine(lines, "Screen Report to Clipboard ?");
     EXPECT_EQ(lines[clipboard], "TRUE");
-    EXPECT_EQ(clipboard + 1, lines.size()) << "the entry goes after the last one";
+    EXPECT_EQ(lines[clipboard - 2], "TRUE") << "the entry follows the form sheet's last switch";
     lines.resize(clipboard - 1);
     Store(Join(lines));
     const Settings back = ReadBack();
     EXPECT_FALSE(ui_.errorFlag);
     EXPECT_FALSE(back.reportToClipboard);
     EXPECT_TRUE(back.suppressLogo) << "the entry before it is still read";
+}
+
+// The calculation method is the last entry: files written before it existed read as the
+// coefficient table, and the entries before it stay where older readers look for them.
+TEST_F(ConfigFileTest, CalculationMethodIsTheLastEntryAndOptional) {
+    std::vector<std::string> lines = Lines(ConfigurationText(Changed(Fresh()), "zel3", "2.7"));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 2], "Berechnungsverfahren");
+    EXPECT_EQ(lines.back(), "1");
+    EXPECT_EQ(lines[lines.size() - 3], "TRUE");  // the logo switch, last before it
+    Store(Join(lines));
+    EXPECT_EQ(ReadBack().calculationMethod, 1);
+
+    lines.resize(lines.size() - 2);
+    Store(Join(lines));
+    Settings old = ReadBack();
+    EXPECT_FALSE(ui_.errorFlag);
+    EXPECT_EQ(old.calculationMethod, 0);
+    EXPECT_TRUE(old.suppressLogo);
+
+    for (const char* bad : {"7", "-1", "exakt"}) {
+        lines.push_back("Berechnungsverfahren");
+        lines.push_back(bad);
+        Store(Join(lines));
+        EXPECT_EQ(ReadBack().calculationMethod, 0) << bad;
+        lines.resize(lines.size() - 2);
+    }
 }
 
 TEST_F(ConfigFileTest, DecimalCommaWritesPointsAndTwo) {

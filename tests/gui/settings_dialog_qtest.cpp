@@ -71,6 +71,9 @@ class SettingsDialogTest : public QObject {
         Click(dlg, "RadioGroup_orientation2");
         Click(dlg, "RadioGroup_punktkomma2");
         Click(dlg, "RadioGroup_ergebnisgrafik5");
+        QVERIFY(Find<QRadioButton>(dlg, "RadioGroup_berechnungsverfahren1")->isChecked());
+        QVERIFY(!Find<QWidget>(dlg, "RadioGroup_berechnungsverfahren")->toolTip().isEmpty());
+        Click(dlg, "RadioGroup_berechnungsverfahren2");
         Find<QSpinBox>(dlg, "SpinEdit_dezimalstellen")->setValue(5);
         Find<QCheckBox>(dlg, "CheckBox_zeichdate")->setChecked(false);
         Find<QCheckBox>(dlg, "CheckBox_printborder")->setChecked(true);
@@ -94,6 +97,7 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(s.printerOrientation, 2);
         QCOMPARE(s.number.separator, 2);
         QCOMPARE(s.resultView, 4);
+        QCOMPARE(s.calculationMethod, 1);
         QCOMPARE(s.number.decimals, 5);
         QVERIFY(s.suppressDate);
         QVERIFY(s.screendumpBorder);

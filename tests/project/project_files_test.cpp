@@ -85,6 +85,15 @@ TEST_F(ProjectFiles, SavedProjectLoadsBackAndSavesAgainByteForByte) {
     EXPECT_DOUBLE_EQ(p.contactCase.body[1].sphereDiameter, 30);
     EXPECT_EQ(p.contactCase.remarks[0], "Versuch");
 
+    // The method is the program's setting: loading keeps it, saving does not write it.
+    p.settings.calculationMethod = 1;
+    p.ApplyCalculationMethod();
+    LoadProject(p, "versuch");
+    EXPECT_EQ(p.contactCase.method, CalculationMethod::Exact);
+    p.methodOverride = CalculationMethod::Table;
+    p.ApplyCalculationMethod();
+    EXPECT_EQ(p.contactCase.method, CalculationMethod::Table);
+
     SaveProject(p, (dir_ / "zweite.zl3").string());
     EXPECT_EQ(Read(dir_ / "zweite.zl3"), first);
     // Nothing temporary is left beside the files.

@@ -76,6 +76,32 @@ TEST(ResultsTable, ListsEveryProjectFileWithItsOwnNameAndResults) {
     EXPECT_DOUBLE_EQ(last.F, 2000) << "the last file read stays as the case";
 }
 
+// Each file is calculated with the program's method, which is a setting and not in the file.
+TEST(ResultsTable, FilesAreCalculatedWithTheProgramsMethod) {
+    TempFolder dir;
+    ContactCase groove = SphereOnSphere(20, 30, 1000);
+    groove.body[1].kind = BodyKind::Special;
+    groove.body[1].rx = -10.4;
+    groove.body[1].ry = 40;
+    WriteProject(dir / "rille.zl3", groove);
+    NumberFormat nf;
+    MessageList messages;
+    ContactCase last;
+    last.method = CalculationMethod::Exact;
+    const ResultsScan scan = BuildResultsTable(dir.Dir(), "zl3", nf, last, messages);
+    ASSERT_EQ(scan.table.size(), 2u);
+    EXPECT_EQ(last.method, CalculationMethod::Exact);
+    groove.method = CalculationMethod::Exact;
+    CalculateCase(groove, messages);
+    EXPECT_GT(last.result.vonMises, 0);
+    EXPECT_EQ(scan.table[1][9], Trim(FormatInUnitFixed(nf, Quantity::Stress, 5, 0,
+                                                       groove.result.pmax)));
+    ContactCase single;
+    single.method = CalculationMethod::Exact;
+    EXPECT_EQ(LoadAndCalculate(dir / "rille.zl3", single, messages), ProjectRead::Ok);
+    EXPECT_EQ(single.result.pmax, groove.result.pmax);
+}
+
 TEST(ResultsTable, EmptyFolderGivesTheHeadingsOnly) {
     TempFolder dir;
     NumberFormat nf;

@@ -76,6 +76,20 @@ TEST(CommandLine, GnuSpellingsBecomeClassicSwitchesAfterTheFileName) {
     EXPECT_FALSE(IsBatchRun({"case.zl3", "/E"}));
 }
 
+TEST(CommandLine, MethodOptionChoosesTheMethodAndRefusesOtherValues) {
+    auto cl = ParseCommandLine({"case.zl3", "--method=exact", "--report"});
+    EXPECT_EQ(cl.action, CommandLineAction::Run);
+    EXPECT_EQ(cl.method, CalculationMethod::Exact);
+    EXPECT_EQ(cl.params, (std::vector<std::string>{"case.zl3", "/I"}));
+    EXPECT_EQ(ParseCommandLine({"--method=table", "case.zl3"}).method, CalculationMethod::Table);
+    EXPECT_FALSE(ParseCommandLine({"case.zl3"}).method.has_value());
+    for (const char* bad : {"--method=", "--method=Exact", "--method=elliptic"}) {
+        cl = ParseCommandLine({"case.zl3", bad, "?"});
+        EXPECT_EQ(cl.action, CommandLineAction::Error) << bad;
+        EXPECT_NE(cl.error.find("--method=table or --method=exact"), std::string::npos);
+    }
+}
+
 TEST(CommandLine, QuestionMarkFormsAskForHelpButDashQuestionIsAFileName) {
     EXPECT_EQ(ParseCommandLine({"?"}).action, CommandLineAction::Help);
     EXPECT_EQ(ParseCommandLine({"/?"}).action, CommandLineAction::Help);
