@@ -5,6 +5,7 @@
 
 #include "cad/cad_driver.h"
 #include "contact/hertz_solver.h"
+#include "contact/subsurface_stress.h"
 #include "report/show_messages.h"
 #include "shell/program.h"
 #include "util/codepage.h"
@@ -20,6 +21,8 @@ constexpr int kCurveLayer = 19;
 constexpr int kSigmaZLayer = 18;
 constexpr int kSigmaYLayer = 20;
 constexpr int kTauLayer = 21;
+constexpr int kSigmaXLayer = 22;  // exact method only
+constexpr int kVonMisesLayer = 16;
 constexpr int kLimitsHelp = 1950;
 
 std::string Bracketed(const std::string& name, const std::string& unit) {
@@ -114,6 +117,39 @@ void DrawLoadSweep(CadDriver& cad, DiagramContext& ctx, SweepQuantity q) {
     cad.CadTextLine(Valued(nf, "p max", Quantity::Stress, r.pmax));
 }
 
+namespace {
+
+// The curves of one depth: magnitudes in N/mm², compression positive.
+struct ProfilePoint {
+    double sigmaX = 0.0, sigmaY = 0.0, sigmaZ = 0.0, tau = 0.0, vonMises = 0.0;
+};
+
+// Exact stresses below the centre: a strip when the solver treats the case as a line contact,
+// otherwise the ellipse a1 x a2. Poisson's ratio of body 2, as in the calculation.
+ProfilePoint ExactProfilePoint(const ContactCase& c, double z) {
+    const ContactResults& r = c.result;
+    const bool line = c.body[0].kind == BodyKind::Cylinder || c.body[1].kind == BodyKind::Cylinder;
+    const double nu = c.body[1].mue;
+    const double b = line ? r.a1 : std::min(r.a1, r.a2);
+    const AxisStresses s = line ? StripAxisStresses(nu, z / b)
+                                : EllipseAxisStresses(b / std::max(r.a1, r.a2), nu, z / b);
+    ProfilePoint p;
+    p.sigmaX = -s.x * r.pmax;
+    p.sigmaY = -s.y * r.pmax;
+    p.sigmaZ = -s.z * r.pmax;
+    p.tau = ShearStress(s) * r.pmax;
+    p.vonMises = VonMisesStress(s) * r.pmax;
+    return p;
+}
+
+void ProfileLine(CadDriver& cad, const DiagramFrame& f, int layer, double z0, double v0, double z1,
+                 double v1) {
+    cad.CadSetLayer(layer);
+    ClippedLine(cad, f, z0, v0, z1, v1);
+}
+
+}  // namespace
+
 void DrawStressProfile(CadDriver& cad, DiagramContext& ctx, ProfileType type) {
     const NumberFormat& nf = ctx.nf;
     const ContactCase& c = ctx.contactCase;
@@ -126,10 +162,12 @@ void DrawStressProfile(CadDriver& cad, DiagramContext& ctx, ProfileType type) {
     const double dz = 0.005 * zEnd;
     const double nu = c.body[1].mue;
 
+    const bool exact = c.method == CalculationMethod::Exact;
+
     AxesRequest axes;
     axes.xLabel = Bracketed("z", UnitLabel(nf, Quantity::Length));
     axes.yLabel = UnitLabel(nf, Quantity::Stress);
-    axes.title = " Sigma y, Sigma z, tau";
+    axes.title = exact ? " Sigma x, Sigma y, Sigma z, tau, Sigma v" : " Sigma y, Sigma z, tau";
     axes.labelMode = 2;
     axes.xMin = 0;
     axes.xMax = ToUserUnit(nf, Quantity::Length, 4 * a);
@@ -139,19 +177,36 @@ void DrawStressProfile(CadDriver& cad, DiagramContext& ctx, ProfileType type) {
     DrawAxes(cad, f, nf, axes, ctx.askLimits, ctx.state.entered);
     f.ScaleWindowByUnits(UnitFactor(nf, Quantity::Stress), UnitFactor(nf, Quantity::Length));
 
-    ProfileRatios previous;
-    double z = dz;
-    for (int i = 0; i < 200 && z <= zEnd; ++i, z += dz) {
-        const ProfileRatios now = ProfileStresses(type, z / a, nu);
-        if (i > 0) {
-            cad.CadSetLayer(kSigmaZLayer);
-            ClippedLine(cad, f, z - dz, previous.sigmaZ * pmax, z, now.sigmaZ * pmax);
-            cad.CadSetLayer(kSigmaYLayer);
-            ClippedLine(cad, f, z - dz, previous.sigmaY * pmax, z, now.sigmaY * pmax);
-            cad.CadSetLayer(kTauLayer);
-            ClippedLine(cad, f, z - dz, previous.tau * pmax, z, now.tau * pmax);
+    if (exact) {
+        ProfilePoint previous;
+        double z = dz;
+        for (int i = 0; i < 200 && z <= zEnd; ++i, z += dz) {
+            const ProfilePoint now = ExactProfilePoint(c, z);
+            if (i > 0) {
+                const double z0 = z - dz;
+                ProfileLine(cad, f, kSigmaXLayer, z0, previous.sigmaX, z, now.sigmaX);
+                ProfileLine(cad, f, kSigmaYLayer, z0, previous.sigmaY, z, now.sigmaY);
+                ProfileLine(cad, f, kSigmaZLayer, z0, previous.sigmaZ, z, now.sigmaZ);
+                ProfileLine(cad, f, kTauLayer, z0, previous.tau, z, now.tau);
+                ProfileLine(cad, f, kVonMisesLayer, z0, previous.vonMises, z, now.vonMises);
+            }
+            previous = now;
         }
-        previous = now;
+    } else {
+        ProfileRatios previous;
+        double z = dz;
+        for (int i = 0; i < 200 && z <= zEnd; ++i, z += dz) {
+            const ProfileRatios now = ProfileStresses(type, z / a, nu);
+            if (i > 0) {
+                cad.CadSetLayer(kSigmaZLayer);
+                ClippedLine(cad, f, z - dz, previous.sigmaZ * pmax, z, now.sigmaZ * pmax);
+                cad.CadSetLayer(kSigmaYLayer);
+                ClippedLine(cad, f, z - dz, previous.sigmaY * pmax, z, now.sigmaY * pmax);
+                cad.CadSetLayer(kTauLayer);
+                ClippedLine(cad, f, z - dz, previous.tau * pmax, z, now.tau * pmax);
+            }
+            previous = now;
+        }
     }
 
     Legend(cad);
@@ -161,6 +216,19 @@ void DrawStressProfile(CadDriver& cad, DiagramContext& ctx, ProfileType type) {
     cad.CadTextLine(Valued(nf, "a2", Quantity::Length, r.a2));
 
     cad.CadMoveTo(130, 101);
+    if (exact) {
+        cad.CadSetLayer(kSigmaXLayer);
+        cad.CadTextLine("Sigma x");
+        cad.CadSetLayer(kSigmaYLayer);
+        cad.CadTextLine("Sigma y");
+        cad.CadSetLayer(kSigmaZLayer);
+        cad.CadTextLine("Sigma z");
+        cad.CadSetLayer(kTauLayer);
+        cad.CadTextLine("tau");
+        cad.CadSetLayer(kVonMisesLayer);
+        cad.CadTextLine("Sigma v");
+        return;
+    }
     cad.CadSetLayer(kSigmaZLayer);
     cad.CadTextLine("Sigma z");
     cad.CadSetLayer(kSigmaYLayer);

@@ -94,6 +94,10 @@ void WriteResults(ReportWriter& report, Rows& rows, const ContactCase& c) {
     rows.Stress("Schubspannung", "tau", r.tau);
     rows.Stress("Normalspannung", "Sigma z", r.sigmaZ);
     rows.Stress("Normalspannung", "Sigma y", r.sigmaY);
+    if (c.method == CalculationMethod::Exact) {
+        rows.Stress("Vergleichsspannung (v. Mises)", "Sigma v", r.vonMises);
+        rows.Length("Ort Max. Vergleichsspannung", "z v", r.zVonMises);
+    }
     report.WriteLine("");
     report.WriteLine("");
     report.WriteLine(report.SingleLine());
@@ -118,6 +122,8 @@ bool WriteStandardReportTo(ReportWriter& report, const ContactCase& c, const Mes
     if (ui.errorFlag) return true;
     report.PageHeader(0, 0);
     if (ui.errorFlag) return true;
+    // The table method is the one the report always described; only the other one is named.
+    if (c.method == CalculationMethod::Exact) report.WriteLine(kExactMethodLine);
 
     Rows rows(report, nf);
     WriteBody(report, rows, c.body[0], 1, nf);

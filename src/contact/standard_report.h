@@ -13,6 +13,9 @@ namespace zel3 {
 
 class Program;
 
+// The line below the report's title block that names the exact method.
+constexpr const char* kExactMethodLine = "Berechnungsverfahren: exakt (elliptische Integrale)";
+
 // Writes the report of the last calculation through the report writer to the target kind
 // (0: the configured target). When the calculation failed, the message window is shown
 // instead. Cancelled steps leave the error flag set.

@@ -103,6 +103,8 @@ void DrawResultsTable(CadDriver& cad, const ContactCase& c, const MessageList& m
     CadTable table = CadTableCreate(cad, programTitle, x, y, h, {25, 6, 6, 10, 0, 0, 0});
     Row(cad, table, BodySummaryText(c, 1, nf), "", "", "");
     Row(cad, table, BodySummaryText(c, 2, nf), "", "", "");
+    if (c.method == CalculationMethod::Exact)
+        Row(cad, table, "Berechnungsverfahren", "", "", "exakt");
     Row(cad, table, "Druckkraft", "F", UnitLabel(nf, Quantity::Force),
         FormatInUnit(nf, Quantity::Force, c.F));
     Row(cad, table, "Werkstoffkonstante", "E*", stress, stressColumn(r.Estar));

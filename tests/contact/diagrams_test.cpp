@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "contact/hertz_solver.h"
+#include "contact/subsurface_stress.h"
 #include "support/cad_run.h"
 #include "support/contact_cases.h"
 
@@ -145,6 +146,40 @@ TEST(Diagrams, StressSpectrumDrawsThreeCurvesAndNames) {
         EXPECT_LE(l.Num(0), 16 + 130 * 1.05 + 1e-6);
         EXPECT_LE(l.Num(2), 16 + 130 * 1.05 + 1e-6);
     }
+}
+
+// The exact method draws five curves: the three normal stresses, tau and von Mises.
+TEST(Diagrams, ExactStressSpectrumDrawsFiveCurvesAndNames) {
+    CadTestProgram t("diagram_x");
+    ContactCase c = test::SphereOnSphere(20, 40, 1000);
+    c.method = CalculationMethod::Exact;
+    const auto all = Diagram(t, c, 4);
+    ASSERT_TRUE(Text(all, " Sigma x, Sigma y, Sigma z, tau, Sigma v"));
+    EXPECT_FALSE(Text(all, " Sigma y, Sigma z, tau"));
+    double y = 102;
+    for (const char* name : {"Sigma x", "Sigma y", "Sigma z", "tau", "Sigma v"}) {
+        const TxtRecord* t = Text(all, name);
+        ASSERT_TRUE(t) << name;
+        EXPECT_DOUBLE_EQ(t->Num(0), 130) << name;
+        EXPECT_LT(t->Num(1), y) << name << " stands below the one before";
+        y = t->Num(1);
+    }
+    const ContactResults& r = t.program.contactCase.result;
+    const double a = std::min(r.a1, r.a2);
+    Mapping map{AxisScale(0, 4 * a, 6), AxisScale(0, r.pmax, 6)};
+    const double dz = 0.025 * a;
+    auto at = [&](double z) { return EllipseAxisStresses(1, 0.3, z / a); };
+    const double z0 = 19 * dz, z1 = 20 * dz;
+    EXPECT_TRUE(HasLine(all, map.PX(z0), map.PY(VonMisesStress(at(z0)) * r.pmax), map.PX(z1),
+                        map.PY(VonMisesStress(at(z1)) * r.pmax)));
+    EXPECT_TRUE(HasLine(all, map.PX(z0), map.PY(ShearStress(at(z0)) * r.pmax), map.PX(z1),
+                        map.PY(ShearStress(at(z1)) * r.pmax)));
+    EXPECT_TRUE(HasLine(all, map.PX(z0), map.PY(-at(z0).x * r.pmax), map.PX(z1),
+                        map.PY(-at(z1).x * r.pmax)));
+    // Two curves more than the table's diagram (a few segments of Sigma x turn tensile at
+    // depth and fall below the window).
+    EXPECT_GT(Only(all, "LINE").size(),
+              Only(Diagram(t, test::SphereOnSphere(20, 40, 1000), 4), "LINE").size() + 300);
 }
 
 TEST(Diagrams, DeformationIsRefusedWhereTheSolverHasNone) {

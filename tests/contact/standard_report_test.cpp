@@ -119,6 +119,35 @@ TEST_F(StandardReportTest, TwoCylindersAndPermissiblePressures) {
     EXPECT_NE(r.find("Fehler : pmax > pHdyn2"), std::string::npos);
 }
 
+// The exact method for the same spheres (equal Poisson's ratios: the same a and p max); the
+// stresses from exact_reference.py: z = 0.4808645 a, tau = 0.3100205, Sigma z = 0.8121955,
+// Sigma y = 0.1921545, von Mises 0.6200410 p max at the same depth.
+TEST_F(StandardReportTest, ExactMethodNamesItselfAndAddsVonMises) {
+    const std::string table = Report();
+    c.method = CalculationMethod::Exact;
+    const std::string r = Report();
+    for (const std::string& row : {
+             Row("Max.Druckspannung", "p max", "MPa", "   4688"),
+             Row("Ort Max. Schubspannung", "z", "mm", "  0.153"),
+             Row("Schubspannung", "tau", "MPa", "   1453"),
+             Row("Normalspannung", "Sigma z", "MPa", "   3808"),
+             Row("Normalspannung", "Sigma y", "MPa", "    901"),
+             Row("Vergleichsspannung (v. Mises)", "Sigma v", "MPa", "   2907"),
+             Row("Ort Max. Vergleichsspannung", "z v", "mm", "  0.153"),
+         }) {
+        EXPECT_NE(r.find(row), std::string::npos) << "missing row:\n" << row << "in\n" << r;
+    }
+    // Right below the title block, before the first body, and only in this method.
+    const size_t method = r.find(Sp(7) + kExactMethodLine + "\r\n");
+    ASSERT_NE(method, std::string::npos) << r;
+    EXPECT_LT(method, r.find("K\x94rper 1"));
+    EXPECT_GT(method, r.find("Kugellager"));
+    EXPECT_EQ(table.find("Berechnungsverfahren"), std::string::npos);
+    EXPECT_EQ(table.find("Vergleichsspannung"), std::string::npos);
+    // Below the von Mises rows the report goes on as before.
+    EXPECT_LT(r.find("Ort Max. Vergleichsspannung"), r.find("Einh\x84rtungstiefe"));
+}
+
 TEST_F(StandardReportTest, SpherePlaneAndSpecialBodiesLeaveOutRows) {
     c.body[1].kind = BodyKind::Plane;
     std::string r = Report();

@@ -71,6 +71,28 @@ TEST(ContactSheet, TableSheetHoldsTheResults) {
     EXPECT_DOUBLE_EQ(lines[0].Num(1), 100);
 }
 
+// The results table of the sheets names the exact method after the two bodies.
+TEST(ContactSheet, ResultsTableNamesTheExactMethodOnly) {
+    auto texts = [](const std::vector<TxtRecord>& all) {
+        std::vector<std::string> out;
+        for (const TxtRecord& r : Only(all, "TEXT"))
+            if (r.fields.at(2) != " ") out.push_back(r.fields.at(2));
+        return out;
+    };
+    CadTestProgram t("sheet_exact");
+    ContactCase c = test::SphereOnSphere(20, 40, 1000);
+    const auto table = texts(Sheet(t, c, 2));
+    EXPECT_EQ(std::find(table.begin(), table.end(), " Berechnungsverfahren"), table.end());
+    c.method = CalculationMethod::Exact;
+    const auto exact = texts(Sheet(t, c, 3));
+    const auto row = std::find(exact.begin(), exact.end(), " Berechnungsverfahren");
+    ASSERT_NE(row, exact.end());
+    ASSERT_LT(row + 1, exact.end());
+    EXPECT_EQ(*(row + 1), " exakt");
+    EXPECT_EQ(*(row - 1), " 2. Kugel d=40");
+    EXPECT_EQ(*(row + 2), " Druckkraft");
+}
+
 TEST(ContactSheet, FormSheetInsertsFrameAndScaledGeometry) {
     CadTestProgram t("sheet_form");
     const auto all = Sheet(t, test::SphereOnSphere(20, 40, 1000), 3);

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "config/config_file.h"
+#include "config/settings.h"
 #include "project/project_file_format.h"
 #include "support/temp_folder.h"
 
@@ -61,6 +63,32 @@ TEST_F(BatchRunTest, NameWithoutExtensionAndGnuSpelling) {
     std::filesystem::remove(temp / "kugel_kugel.txt");
     ASSERT_EQ(Run("--report --no-gui kugel_kugel.zl3"), 0) << ReadBytes(temp / "out.log");
     EXPECT_TRUE(Exists(temp / "kugel_kugel.txt"));
+}
+
+// --method= overrides the setting for the one run; zel3.cfg names the exact method here.
+TEST_F(BatchRunTest, MethodFromTheSettingsOrTheCommandLine) {
+    ASSERT_EQ(Run("kugel_kugel.zl3 --method=exact --report"), 0) << ReadBytes(temp / "out.log");
+    std::string text = ReadBytes(temp / "kugel_kugel.txt");
+    EXPECT_NE(text.find("Berechnungsverfahren: exakt"), std::string::npos) << text;
+    EXPECT_NE(text.find("Vergleichsspannung (v. Mises)\tSigma v\tMPa\t   2907\n"),
+              std::string::npos)
+        << text;
+
+    Settings s;
+    s.calculationMethod = 1;
+    WriteBytes(temp / "zel3.cfg", ConfigurationText(s, "zel3", "2.7"));
+    ASSERT_EQ(Run("kugel_kugel.zl3 /I"), 0) << ReadBytes(temp / "out.log");
+    EXPECT_NE(ReadBytes(temp / "kugel_kugel.txt").find("Sigma v"), std::string::npos);
+    ASSERT_EQ(Run("kugel_kugel.zl3 /I --method=table"), 0) << ReadBytes(temp / "out.log");
+    text = ReadBytes(temp / "kugel_kugel.txt");
+    EXPECT_EQ(text.find("Berechnungsverfahren"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Sigma v"), std::string::npos);
+
+    std::filesystem::remove(temp / "kugel_kugel.txt");
+    EXPECT_EQ(Run("kugel_kugel.zl3 /I --method=genau"), 1);
+    EXPECT_NE(ReadBytes(temp / "out.log").find("--method=table or --method=exact"),
+              std::string::npos);
+    EXPECT_FALSE(Exists(temp / "kugel_kugel.txt"));
 }
 
 TEST_F(BatchRunTest, MissingOrDamagedProjectEndsWithOneAndWritesNothing) {
