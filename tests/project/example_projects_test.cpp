@@ -99,10 +99,6 @@ TEST(ExampleProjects, BallInGrooveShearDepthFollowsTheMinorHalfAxis) {
     EXPECT_NEAR(r.sigmaY, 474.171324815513, 1e-5);
     EXPECT_NEAR(r.zVonMises, 0.115371165116719, 1e-7);
     EXPECT_NEAR(r.vonMises, 1700.40649463094, 1e-5);
-    // The coefficient table gives a p max several per cent lower for this conformal contact.
-    ContactCase table = LoadExample("kugel_rille.zl3");
-    CalculateCase(table, m);
-    EXPECT_LT(table.result.pmax, 0.97 * r.pmax);
 }
 
 }  // namespace
