@@ -21,7 +21,7 @@ constexpr int kCurveLayer = 19;
 constexpr int kSigmaZLayer = 18;
 constexpr int kSigmaYLayer = 20;
 constexpr int kTauLayer = 21;
-constexpr int kSigmaXLayer = 22;  // exact method only
+constexpr int kSigmaXLayer = 28;  // exact method only; brown reads on light and dark grounds
 constexpr int kVonMisesLayer = 16;
 constexpr int kLimitsHelp = 1950;
 

@@ -100,11 +100,12 @@ void DrawResultsTable(CadDriver& cad, const ContactCase& c, const MessageList& m
     auto stressColumn = [&](double v) { return FormatInUnitFixed(nf, Quantity::Stress, 7, 0, v); };
 
     cad.CadSetLayer(kResultsLayer);
-    CadTable table = CadTableCreate(cad, programTitle, x, y, h, {25, 6, 6, 10, 0, 0, 0});
+    // The heading names the exact method; a row more would run into the form's title block.
+    const std::string heading =
+        c.method == CalculationMethod::Exact ? programTitle + " - Verfahren exakt" : programTitle;
+    CadTable table = CadTableCreate(cad, heading, x, y, h, {25, 6, 6, 10, 0, 0, 0});
     Row(cad, table, BodySummaryText(c, 1, nf), "", "", "");
     Row(cad, table, BodySummaryText(c, 2, nf), "", "", "");
-    if (c.method == CalculationMethod::Exact)
-        Row(cad, table, "Berechnungsverfahren", "", "", "exakt");
     Row(cad, table, "Druckkraft", "F", UnitLabel(nf, Quantity::Force),
         FormatInUnit(nf, Quantity::Force, c.F));
     Row(cad, table, "Werkstoffkonstante", "E*", stress, stressColumn(r.Estar));
