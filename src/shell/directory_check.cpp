@@ -49,19 +49,18 @@ void CheckDirectories(UiState& ui, Folders& folders, const std::string& programD
     if (Trim(folders.EdiDir).empty()) folders.EdiDir = folders.StartDir;
     if (Trim(folders.DataDir).empty()) folders.DataDir = folders.StartDir;
 
-    auto report = [&ui](const char* text) {
-        ReportError(ui, DisplayToOem(text));
-        ui.errorFlag = true;
-    };
+    auto report = [&ui](const char* text) { ReportError(ui, DisplayToOem(text)); };
     if (!FolderWritable(folders.CadDir)) report("ungültiger CAD Ordner konfiguriert");
     if (!FolderExists(folders.DbfDir)) report("ungültiger DBF Ordner konfiguriert");
     if (!FolderExists(folders.PltDir)) report("ungültiger PLT Ordner konfiguriert");
     if (!FolderWritable(folders.TempDir)) {
         report("ungültiger Ordner für temporäre Dateien konfiguriert");
         std::string answer = folders.TempDir;
+        const bool flag = ui.errorFlag;
         ui.errorFlag = false;
         AskText(ui, DisplayToOem("Ordner für temporäre Dateien"), 60, answer);
-        if (!ui.errorFlag) folders.TempDir = answer;  // cancelled: the old folder stays
+        if (!ui.errorFlag) folders.TempDir = answer;
+        ui.errorFlag = flag;  // cancelled: the old folder stays, start-up goes on
     }
     if (!FolderWritable(folders.EdiDir)) report("ungültiger EDI Ordner konfiguriert");
     if (!FolderWritable(folders.DataDir)) report("ungültiger Data Ordner konfiguriert");

@@ -19,7 +19,8 @@ std::string DefaultTempDir();
 
 // Fills empty folders (TempDir from the environment, DbfDir and PltDir with the shipped data
 // folder, EdiDir and DataDir with StartDir), then reports each unusable folder once. For an
-// unusable TempDir the user is asked for another one.
+// unusable TempDir the user is asked for another one. The reports are warnings: the error
+// flag is left as it was.
 void CheckDirectories(UiState& ui, Folders& folders, const std::string& programDataDir);
 
 }  // namespace zel3

@@ -72,15 +72,18 @@ std::optional<int> OpenCommandLineFile(Program& program, const std::string& p1) 
         return kExitOk;
     }
     ui.showErrors = false;
+    ui.errorFlag = false;
     LoadProject(program, p1);
-    if (program.settings.helpLevel != 0 && !ui.errorFlag) {
+    const bool loaded = !ui.errorFlag;
+    if (program.settings.helpLevel != 0 && loaded) {
         // Results are not stored in the file: the sheet needs those of the loaded case.
         CalculateCase(program.contactCase, program.messages);
         DrawStartSheet(program);
     }
     program.run.StartedWithFile = true;
     ui.showErrors = true;
-    if (ui.errorFlag) {
+    // Only the load decides: a sheet that could not be drawn leaves the file loaded.
+    if (!loaded) {
         ui.errorFlag = false;
         PrepareNewFile(ui, p1);
         if (ui.errorFlag) return kExitOk;
@@ -177,6 +180,8 @@ std::optional<int> StartUp(Program& program, int mode) {
     program.ui.errorFlag = false;
     program.ui.showErrors = true;
     CheckDirectories(program.ui, program.settings.folders, program.ProgramDataDir);
+    // Folder warnings never count as a failure of what the command line asks for.
+    program.ui.errorFlag = false;
     if (!program.settings.MultiUser) program.run.ProjectDir.clear();
     if (auto code = EvaluateCommandLine(program)) return code;
     return Finish(program, mode);

@@ -120,6 +120,7 @@ void AskChoice(UiState& ui, const std::string& title, int count, int& selected) 
         return;
     }
     if (chosen >= 1 && chosen <= count) selected = chosen;
+    ui.errorFlag = false;
 }
 
 void AskText(UiState& ui, const std::string& title, int maxLength, std::string& text) {
@@ -130,6 +131,7 @@ void AskText(UiState& ui, const std::string& title, int maxLength, std::string& 
         return;
     }
     text = StoredText(answer);
+    ui.errorFlag = false;
 }
 
 void BusyCursor(UiState& ui) {

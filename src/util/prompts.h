@@ -39,11 +39,11 @@ void AskYesNoDialog(UiState& ui, const std::string& text, bool& answer);
 void SetOptionTexts(UiState& ui, const std::vector<std::string>& texts);
 // Choice among option texts 1..count: radio buttons up to 7 options, a list above.
 // selected is 1-based; outside 1..count it starts as 1. Unless cancelled, it becomes the
-// chosen option.
+// chosen option and the error flag is cleared (OK ends whatever failed before).
 void AskChoice(UiState& ui, const std::string& title, int count, int& selected);
 
 // One-line text of at most maxLength characters, prefilled with text; unless cancelled the
-// answer replaces text.
+// answer replaces text and the error flag is cleared.
 void AskText(UiState& ui, const std::string& title, int maxLength, std::string& text);
 
 // Hourglass for long operations; BusyScope restores the cursor when it ends.

@@ -152,6 +152,42 @@ TEST_F(StartUpTest, MultiUserWorksInTheUsersFolder) {
     EXPECT_EQ(Run({}, 4), std::nullopt) << "mode 4 does not ask";
 }
 
+// The desktop starts "wzel3 file.zl3": a folder warning before must not turn the loaded
+// project into a failed one (no sheet, a question about overwriting it).
+TEST_F(StartUpTest, UnusableFolderDoesNotFailTheCommandLineProject) {
+    program.settings.folders.CadDir = temp / "fehlt";
+    const std::string name = std::string(ZEL3_SOURCE_DATA_DIR) + "/examples/kugel_kugel.zl3";
+    program.settings.helpLevel = 1;
+    EXPECT_EQ(Run({name}, 8), std::nullopt);
+    EXPECT_TRUE(Shown("ungültiger CAD Ordner konfiguriert"));
+    EXPECT_TRUE(platform->questions.empty()) << platform->questions.front();
+    EXPECT_TRUE(program.run.StartedWithFile);
+    EXPECT_EQ(program.run.ProjectName, name);
+    EXPECT_FALSE(program.graphics.list.empty()) << "the form sheet is drawn";
+    EXPECT_GT(program.contactCase.result.pmax, 0);
+    EXPECT_FALSE(program.ui.errorFlag);
+}
+
+TEST_F(StartUpTest, UnusableFolderDoesNotEndTheMultiUserStart) {
+    program.settings.folders.CadDir = temp / "fehlt";
+    program.settings.MultiUser = true;
+    std::filesystem::create_directory(temp / "anna");
+    platform->dialogAnswers.push_back(DialogAnswer::Text("anna"));
+    EXPECT_EQ(Run({}, 8), std::nullopt) << "a valid name goes on";
+    EXPECT_TRUE(Shown("ungültiger CAD Ordner konfiguriert"));
+    EXPECT_EQ(program.run.ProjectDir, temp.Dir() + "anna");
+    EXPECT_FALSE(program.ui.errorFlag);
+}
+
+TEST_F(StartUpTest, CancelledTempFolderQuestionDoesNotFailTheStart) {
+    program.settings.folders.TempDir = temp / "fehlt";
+    platform->dialogAnswers.push_back(DialogAnswer::Cancel());
+    const std::string name = std::string(ZEL3_SOURCE_DATA_DIR) + "/examples/kugel_kugel.zl3";
+    EXPECT_EQ(Run({name}, 8), std::nullopt);
+    EXPECT_TRUE(platform->questions.empty());
+    EXPECT_EQ(program.settings.folders.TempDir, temp / "fehlt");
+}
+
 TEST(CommandLineBaseName, FolderAndExtensionGo) {
     EXPECT_EQ(CommandLineBaseName("/home/a/test.zl3"), "test");
     EXPECT_EQ(CommandLineBaseName("c:test.v2.zl3"), "test.v2");

@@ -95,6 +95,25 @@ TEST_F(PromptsTest, ChoiceUsesRadioButtonsUpToSevenOptionsAndAListAbove) {
     EXPECT_TRUE(ui.errorFlag);
 }
 
+// A step that failed before the dialog must not make its OK look like a cancel.
+TEST_F(PromptsTest, OkInTextAndChoiceDialogsClearsAStaleFlag) {
+    std::string t;
+    int selected = 1;
+    SetOptionTexts(ui, {"a", "b", "c", "d", "e", "f", "g", "h"});
+    for (int count : {3, 8}) {
+        ui.errorFlag = true;
+        platform.dialogAnswers = {DialogAnswer::Choice(2)};
+        AskChoice(ui, "Wahl", count, selected);
+        EXPECT_FALSE(ui.errorFlag) << count << " options";
+        EXPECT_EQ(selected, 2);
+    }
+    ui.errorFlag = true;
+    platform.dialogAnswers = {DialogAnswer::Text("anna")};
+    AskText(ui, "Name", 8, t);
+    EXPECT_FALSE(ui.errorFlag);
+    EXPECT_EQ(t, "anna");
+}
+
 TEST_F(PromptsTest, OptionTextsAreCutTo65Characters) {
     SetOptionTexts(ui, {std::string(80, 'x')});
     EXPECT_EQ(ui.optionTexts[1].size(), 65u);
