@@ -1,9 +1,12 @@
 #include "cad/cad_channel.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 
 #include "util/io_error.h"
+#include "util/safe_file.h"
 
 namespace zel3 {
 
@@ -14,8 +17,16 @@ CadChannel::~CadChannel() {
 bool CadChannel::Create(const std::string& path) {
     Abandon();
     path_ = path;
-    tempPath_ = path + ".$tmp";
-    file_ = std::fopen(tempPath_.c_str(), "wb");
+    // A new file of our own, never an existing name that might be a planted link.
+    const int fd = CreateFileBeside(path, tempPath_);
+    if (fd < 0) return false;
+    file_ = ::fdopen(fd, "wb");
+    if (!file_) {
+        const int err = errno;
+        ::close(fd);
+        std::remove(tempPath_.c_str());
+        errno = err;
+    }
     return file_ != nullptr;
 }
 

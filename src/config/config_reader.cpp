@@ -122,6 +122,7 @@ bool ReadConfigurationLines(LineReader& in, Settings& s) {
     r.Int(s.MaxY);
     r.Label();
     r.Path(s.folders.TempDir);
+    s.folders.TempDirSetting.clear();
     r.Label();
     r.Int(s.hardcopyPort, ZeroTo(1));
     if (r.AtEnd()) return false;

@@ -104,7 +104,7 @@ std::string ConfigurationText(const Settings& s, const std::string& shortName,
     w.Label("Auflösung vertikal");
     w.Int(s.MaxY);
     w.Label("Ordner für temporäre Dateien");
-    w.Path(s.folders.TempDir);
+    w.Path(ConfiguredTempDir(s.folders));
     w.Label("Druckerschnittstelle Hardcopy");
     w.Int(s.hardcopyPort);
     w.Label("EDI Ordner");

@@ -16,7 +16,10 @@ namespace zel3 {
 // code page 850 bytes.
 struct Folders {
     std::string DataDir;   // root of project folders ("Default Data Directory")
-    std::string TempDir;   // temporary files
+    std::string TempDir;   // temporary files; a private folder inside the configured one
+                           // when that is shared with other users
+    std::string TempDirSetting;  // the configured temporary folder while TempDir is a private
+                                 // folder inside it; empty otherwise
     std::string PltDir;    // help pictures, help texts, message descriptions
     std::string DbfDir;    // material tables
     std::string CadDir;    // CAD output
@@ -25,6 +28,11 @@ struct Folders {
     std::string StartDir;  // working folder when the program started
     std::string ExeDir;    // "TRELLOX-Programmverzeichnis"
 };
+
+// The temporary folder as configured ("Temporärer Ordner"), which the settings show and store.
+inline const std::string& ConfiguredTempDir(const Folders& f) {
+    return f.TempDirSetting.empty() ? f.TempDir : f.TempDirSetting;
+}
 
 struct TextWindowRect {
     int left = 10;

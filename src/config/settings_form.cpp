@@ -71,7 +71,7 @@ SettingsForm SettingsFormFrom(const Settings& s) {
     const Folders& d = s.folders;
     f.dirDbf = d.DbfDir;
     f.dirPlt = d.PltDir;
-    f.dirTemp = d.TempDir;
+    f.dirTemp = ConfiguredTempDir(d);
     f.dirData = d.DataDir;
     f.dirCad = d.CadDir;
     f.dirExe = d.ExeDir;
@@ -166,7 +166,10 @@ void StoreSettingsForm(const SettingsForm& f, Settings& s, const SettingsFormCon
     Folders& d = s.folders;
     d.DbfDir = f.dirDbf;
     d.PltDir = f.dirPlt;
-    d.TempDir = f.dirTemp;
+    if (f.dirTemp != ConfiguredTempDir(d)) {
+        d.TempDir = f.dirTemp;
+        d.TempDirSetting.clear();
+    }
     d.DataDir = f.dirData;
     d.CadDir = f.dirCad;
     d.ExeDir = f.dirExe;

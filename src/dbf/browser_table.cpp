@@ -109,7 +109,9 @@ bool OpenBrowserTable(UiState& ui, const std::string& dbfDir, const std::string&
         namespace fs = std::filesystem;
         const std::string copy = WithBackslash(tempDir) + BaseName(path);
         std::error_code ec;
-        fs::copy_file(path, copy, fs::copy_options::overwrite_existing, ec);
+        // A fresh copy: whatever had that name goes first (a link only loses itself).
+        fs::remove(copy, ec);
+        fs::copy_file(path, copy, fs::copy_options::none, ec);
         if (!ec) {
             fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add, ec);
             path = copy;

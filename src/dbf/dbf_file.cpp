@@ -73,7 +73,9 @@ bool DbfFile::Open(const std::string& path, bool allowWrite) {
 
 bool DbfFile::Create(const std::string& path) {
     Close();
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Only scratch files beside a table are created; a link planted under such a name is
+    // refused, never followed.
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd_ < 0) {
         SetError();
         return false;

@@ -1,8 +1,12 @@
 // Copying records to and from comma-separated text and other tables.
+#include <unistd.h>
+
+#include <cstdio>
 #include <fstream>
 
 #include "dbf/dbf_number.h"
 #include "dbf/dbf_table.h"
+#include "util/safe_file.h"
 #include "util/text.h"
 
 namespace zel3 {
@@ -82,9 +86,14 @@ bool DbfTable::BuildRecord(const std::vector<std::pair<int, std::string>>& value
 long DbfTable::CopyToDelimited(const std::string& file, const DbfTextConverter& toFile) {
     const char* op = "CopyToDelimited";
     if (!Ready(op)) return -1;
-    const std::string temp = file + ".$$$";
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    // A new file of our own beside the target, never a name someone may have linked.
+    std::string temp;
+    const int fd = CreateFileBeside(file, temp);
+    if (fd >= 0) ::close(fd);
+    std::ofstream out;
+    if (fd >= 0) out.open(temp, std::ios::binary | std::ios::trunc);
     if (!out) {
+        if (fd >= 0) std::remove(temp.c_str());
         Fail(DbfError::FileAccess, op, file);
         return -1;
     }

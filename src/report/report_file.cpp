@@ -13,38 +13,32 @@
 
 namespace zel3 {
 
-namespace {
-
-// A report file is written under this name beside its target and renamed over the target
-// only when complete, so a full disk never costs the report of the last run.
-const std::string kWritingSuffix = ".$$$";
-
-bool Writing(const std::string& path) {
-    return path.size() > kWritingSuffix.size() &&
-           path.compare(path.size() - kWritingSuffix.size(), kWritingSuffix.size(),
-                        kWritingSuffix) == 0;
-}
-
-std::string TargetOf(const std::string& path) {
-    return Writing(path) ? path.substr(0, path.size() - kWritingSuffix.size()) : path;
-}
-
-}  // namespace
-
 bool ReportFile::Create(const std::string& path, bool exclusive) {
     file_.reset();
-    // Devices (a printer port, /dev/null) are written as they are.
+    target_ = path;
+    // Devices (a printer port, /dev/null) are written as they are; a link is never taken
+    // for one.
     struct stat st {};
-    const bool device = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
-    path_ = exclusive || device ? path : path + kWritingSuffix;
-    int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | (exclusive ? O_EXCL : 0);
-    int fd = ::open(path_.c_str(), flags, 0644);
+    const bool device = ::lstat(path.c_str(), &st) == 0 && (S_ISCHR(st.st_mode) ||
+                                                            S_ISBLK(st.st_mode) ||
+                                                            S_ISFIFO(st.st_mode));
+    int fd = -1;
+    if (exclusive || device) {
+        // O_EXCL refuses any existing name, a link included.
+        path_ = path;
+        const int flags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | (exclusive ? O_CREAT | O_EXCL : 0);
+        fd = ::open(path_.c_str(), flags, 0644);
+    } else {
+        // A report file is written under a new name beside its target and renamed over the
+        // target only when complete, so a full disk never costs the report of the last run.
+        fd = CreateFileBeside(path, path_);
+    }
     if (fd < 0) return false;
     file_.reset(::fdopen(fd, "wb"));
     if (!file_) {
         int err = errno;
         ::close(fd);
-        if (Writing(path_)) std::remove(path_.c_str());
+        if (path_ != target_) std::remove(path_.c_str());
         errno = err;
         return false;
     }
@@ -54,6 +48,7 @@ bool ReportFile::Create(const std::string& path, bool exclusive) {
 bool ReportFile::OpenDevice(const std::string& path) {
     file_.reset();
     path_ = path;
+    target_ = path;
     int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return false;
     file_.reset(::fdopen(fd, "wb"));
@@ -71,8 +66,8 @@ void ReportFile::Write(const std::string& bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) {
         int err = errno ? errno : EIO;
         file_.reset();
-        if (Writing(path_)) std::remove(path_.c_str());
-        throw IoError(TargetOf(path_), err);
+        if (path_ != target_) std::remove(path_.c_str());
+        throw IoError(target_, err);
     }
 }
 
@@ -86,14 +81,13 @@ void ReportFile::Close() {
         ok = false;
         err = errno;
     }
-    const std::string target = TargetOf(path_);
-    if (ok && Writing(path_) && std::rename(path_.c_str(), target.c_str()) != 0) {
+    if (ok && path_ != target_ && std::rename(path_.c_str(), target_.c_str()) != 0) {
         ok = false;
         err = errno;
     }
     if (!ok) {
-        if (Writing(path_)) std::remove(path_.c_str());
-        throw IoError(target, err ? err : EIO);
+        if (path_ != target_) std::remove(path_.c_str());
+        throw IoError(target_, err ? err : EIO);
     }
 }
 

@@ -12,8 +12,10 @@ namespace zel3 {
 
 class ReportFile {
   public:
-    // Creates (truncates) a file; exclusive fails when the file exists already. False with
-    // errno set when the file cannot be created.
+    // Creates a file. It is written under a new name beside path and replaces path at Close,
+    // so neither an existing file nor a link planted under that name is written into; a
+    // device is written directly. exclusive writes path itself and fails when the name
+    // exists already. False with errno set when the file cannot be created.
     bool Create(const std::string& path, bool exclusive = false);
     // Opens an existing device (a printer port) for writing; never creates a file.
     bool OpenDevice(const std::string& path);
@@ -31,7 +33,8 @@ class ReportFile {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     std::unique_ptr<std::FILE, Closer> file_;
-    std::string path_;
+    std::string path_;    // the file being written
+    std::string target_;  // the file it becomes at Close; path_ when written directly
 };
 
 // One line of a report (code page 850) in UTF-8; lines of any length.

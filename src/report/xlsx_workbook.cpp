@@ -1,5 +1,6 @@
 #include "report/xlsx_workbook.h"
 
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <cctype>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "util/safe_file.h"
 #include "util/text.h"
 
 namespace zel3 {
@@ -58,13 +60,21 @@ std::string NewWorkbookPath(const std::string& folder, const std::string& stem) 
 bool WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows,
                    std::string& reason) {
     // Written beside the target and renamed over it when complete.
-    const std::string temp = path + ".$tmp";
+    // A new file of our own is reserved first; the library writes into it.
+    std::string temp;
+    const int fd = CreateFileBeside(path, temp);
+    if (fd < 0) {
+        reason = "cannot create " + path;
+        return false;
+    }
+    ::close(fd);
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = nullptr;
     lxw_workbook* book = workbook_new_opt(temp.c_str(), &options);
     if (!book) {
         reason = "cannot create " + temp;
+        std::remove(temp.c_str());
         return false;
     }
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "util/codepage.h"
+#include "util/private_temp_folder.h"
 #include "util/prompts.h"
 #include "util/text.h"
 
@@ -59,11 +60,32 @@ void CheckDirectories(UiState& ui, Folders& folders, const std::string& programD
         const bool flag = ui.errorFlag;
         ui.errorFlag = false;
         AskText(ui, DisplayToOem("Ordner für temporäre Dateien"), 60, answer);
-        if (!ui.errorFlag) folders.TempDir = answer;
+        if (!ui.errorFlag) {
+            folders.TempDir = answer;
+            folders.TempDirSetting.clear();
+        }
         ui.errorFlag = flag;  // cancelled: the old folder stays, start-up goes on
     }
     if (!FolderWritable(folders.EdiDir)) report("ungültiger EDI Ordner konfiguriert");
     if (!FolderWritable(folders.DataDir)) report("ungültiger Data Ordner konfiguriert");
+}
+
+void UsePrivateTempFolder(UiState& ui, Folders& folders, const std::string& shortName) {
+    const std::string configured = ConfiguredTempDir(folders);
+    const PrivateTempFolder chosen = ChoosePrivateTempFolder(configured, shortName);
+    if (chosen.folder == WithBackslash(configured)) {
+        folders.TempDir = configured;
+        folders.TempDirSetting.clear();
+    } else {
+        folders.TempDir = chosen.folder;
+        folders.TempDirSetting = configured;
+    }
+    if (!chosen.refused.empty()) {
+        ShowNote(ui, DisplayToOem("Der Ordner " + chosen.refused +
+                                  " ist nicht sicher (fremder Besitzer, Link oder für andere "
+                                  "offen); temporäre Dateien gehen nach " +
+                                  folders.TempDir));
+    }
 }
 
 }  // namespace zel3

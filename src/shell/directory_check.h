@@ -23,4 +23,10 @@ std::string DefaultTempDir();
 // flag is left as it was.
 void CheckDirectories(UiState& ui, Folders& folders, const std::string& programDataDir);
 
+// Points TempDir at a private folder inside the configured temporary folder when that one is
+// shared with other users (the configured folder stays in TempDirSetting), and back at the
+// configured folder when it is ours alone. A folder of ours that cannot be trusted is named
+// in a note.
+void UsePrivateTempFolder(UiState& ui, Folders& folders, const std::string& shortName);
+
 }  // namespace zel3

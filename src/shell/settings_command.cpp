@@ -4,6 +4,7 @@
 
 #include "config/config_file.h"
 #include "contact/hertz_solver.h"
+#include "shell/directory_check.h"
 #include "shell/program_paths.h"
 
 namespace zel3 {
@@ -52,6 +53,8 @@ bool CommandSettings(Program& program) {
         save(s);
     };
     const bool ok = program.platform().EditSettings(program.settings, program.ui, env);
+    // A temporary folder typed in the dialog is made safe like the one of the start.
+    UsePrivateTempFolder(program.ui, program.settings.folders, program.identity.ShortName);
     // The drawing area follows the record, also back to it when the size was only tried.
     program.graphics.ApplySettings(program.platform().Screen());
     program.platform().ResizeDrawingArea(program.graphics.mapping.MaxX + 1,

@@ -180,6 +180,7 @@ std::optional<int> StartUp(Program& program, int mode) {
     program.ui.errorFlag = false;
     program.ui.showErrors = true;
     CheckDirectories(program.ui, program.settings.folders, program.ProgramDataDir);
+    UsePrivateTempFolder(program.ui, program.settings.folders, program.identity.ShortName);
     // Folder warnings never count as a failure of what the command line asks for.
     program.ui.errorFlag = false;
     if (!program.settings.MultiUser) program.run.ProjectDir.clear();

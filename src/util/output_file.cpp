@@ -1,18 +1,14 @@
 #include "util/output_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 
-namespace zel3 {
+#include "util/safe_file.h"
 
-namespace {
-// "$" marks the program's temporary files.
-std::string TemporaryBeside(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, nameStart) + "$" + path.substr(nameStart) + ".$$$";
-}
-}  // namespace
+namespace zel3 {
 
 OutputFile::OutputFile(std::string path, Mode mode) : path_(std::move(path)), mode_(mode) {}
 
@@ -29,10 +25,23 @@ void OutputFile::Abandon() {
 int OutputFile::Create() {
     Abandon();
     failed_ = false;
-    writePath_ = mode_ == Mode::Replacing ? TemporaryBeside(path_) : path_;
     errno = 0;
-    file_.reset(std::fopen(writePath_.c_str(), "wb"));
-    if (!file_) return errno != 0 ? errno : EIO;
+    int fd = -1;
+    if (mode_ == Mode::Replacing) {
+        fd = CreateFileBeside(path_, writePath_);
+    } else {
+        writePath_ = path_;
+        // A link in place of the file is not followed.
+        fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    }
+    if (fd < 0) return errno != 0 ? errno : EIO;
+    file_.reset(::fdopen(fd, "wb"));
+    if (!file_) {
+        const int err = errno != 0 ? errno : EIO;
+        ::close(fd);
+        if (mode_ == Mode::Replacing) std::remove(writePath_.c_str());
+        return err;
+    }
     return 0;
 }
 

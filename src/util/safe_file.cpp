@@ -58,16 +58,32 @@ FileReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std:
     return FileReadResult::Ok;
 }
 
-void WriteFileReplacing(const std::string& path, const std::string& content) {
+int CreateFileBeside(const std::string& path, std::string& tempPath) {
     const size_t slash = path.rfind('/');
     const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string tmpl = dir + "$" + name + ".XXXXXX";
     std::vector<char> tmp(tmpl.begin(), tmpl.end());
     tmp.push_back('\0');
-    Fd fd(::mkstemp(tmp.data()));
+    const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
+    if (fd < 0) return -1;
+    tempPath.assign(tmp.data());
+    // Keep the permissions of the file being replaced; new files get the usual ones.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        ::fchmod(fd, st.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    return fd;
+}
+
+void WriteFileReplacing(const std::string& path, const std::string& content) {
+    std::string tmpPath;
+    Fd fd(CreateFileBeside(path, tmpPath));
     if (fd.get() < 0) throw IoError(path, errno);
-    const std::string tmpPath(tmp.data());
     auto fail = [&](int err) {
         ::unlink(tmpPath.c_str());
         throw IoError(path, err);
@@ -80,15 +96,6 @@ void WriteFileReplacing(const std::string& path, const std::string& content) {
             fail(errno);
         }
         done += static_cast<size_t>(n);
-    }
-    // Keep the permissions of the file being replaced; new files get the usual ones.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        ::fchmod(fd.get(), st.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd.get(), 0666 & ~mask);
     }
     if (::fsync(fd.get()) != 0) fail(errno);
     if (::close(fd.release()) != 0) fail(errno);

@@ -15,6 +15,12 @@ FileReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std:
 // everything was written. Throws IoError on failure; the old file is then left as it was.
 void WriteFileReplacing(const std::string& path, const std::string& content);
 
+// Creates a new, empty file beside path under a name no other file has ("$" + name + ".XXXXXX")
+// and with the permissions a new file at path would get. Returns its descriptor (opened for
+// writing) and its name in tempPath; -1 with errno set on failure. Being new, it can never be
+// a link planted by someone else.
+int CreateFileBeside(const std::string& path, std::string& tempPath);
+
 // Creates the folders above path that do not exist yet. Throws IoError on failure.
 void MakeParentFolders(const std::string& path);
 

@@ -6,6 +6,7 @@
 #include "support/file_size_limit.h"
 #include "support/python_reader.h"
 #include "util/io_error.h"
+#include "support/temp_folder.h"
 
 namespace zel3 {
 namespace {
@@ -95,7 +96,8 @@ TEST_F(CadTest, SmallDrawingIsWrittenExactly) {
         p = q + 2;
     }
     EXPECT_EQ(joined, expected);
-    EXPECT_FALSE(std::filesystem::exists(dir + "/plan.dxf.$tmp"));
+    for (const std::string& name : test::FolderEntries(dir))
+        EXPECT_NE(name.rfind("$plan.dxf.", 0), 0u) << "left behind: " << name;
     std::string out;
     EXPECT_TRUE(test::DxfAuditPasses(dir + "/plan.dxf", &out)) << out;
 }

@@ -2,11 +2,13 @@
 // A fresh folder below the system's temporary folder, removed with everything in it at the
 // end of the test.
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace zel3::test {
 
@@ -45,6 +47,16 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 
 inline bool Exists(const std::string& path) {
     return std::filesystem::exists(path);
+}
+
+// The names in folder, sorted; links are listed, not followed.
+inline std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace zel3::test
