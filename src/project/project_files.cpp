@@ -70,6 +70,9 @@ std::string ProjectFullPath(const std::string& folder, const std::string& name,
     return ec ? path : full.string();
 }
 
+// Help text of the question before a project file is overwritten.
+constexpr int kHelpOverwriteProject = 3055;
+
 void SaveProject(Program& p, const std::string& name) {
     UiState& ui = p.ui;
     if (!ArchiveRuleAllows(p, name)) return;
@@ -98,6 +101,7 @@ void SaveProject(Program& p, const std::string& name) {
         p.run.ProjectDir = FolderOf(chosen);
         const std::string base = ChosenProjectName(chosen, ext);
         path = ProjectFilePath(p.run.ProjectDir, base, ext);
+        ui.helpNumber = kHelpOverwriteProject;
         if (!PrepareNewFile(ui, path)) return;
         p.run.ProjectName = base;
     }

@@ -102,7 +102,10 @@ bool CheckFileReadable(UiState& ui, const std::string& path) {
 
 bool PrepareNewFile(UiState& ui, const std::string& path, bool askOverwrite) {
     const bool exists = Exists(path);
-    if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
+    // The save-file dialog has asked about this very file already.
+    const bool confirmed = exists && path == ui.platform.overwriteConfirmed;
+    ui.platform.overwriteConfirmed.clear();
+    if (exists && askOverwrite && !confirmed && path.find("aktuell") == std::string::npos) {
         const bool overwrite = AskYesNoDisplayed(ui, path + " " +
                                                          DisplayText(ui,
                                                                      "existiert bereits.   \x81"

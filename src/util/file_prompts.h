@@ -19,9 +19,9 @@ std::string PickFolder(UiState& ui, const std::string& start);
 
 // False (error reported, flag set) when path cannot be opened for reading.
 bool CheckFileReadable(UiState& ui, const std::string& path);
-// Before writing path: asks before overwriting an existing file (not for "aktuell" files, and
-// not when askOverwrite is off) and checks that the file can be written. False with the flag
-// set otherwise.
+// Before writing path: asks before overwriting an existing file (not for "aktuell" files, not
+// when askOverwrite is off, and not when the save-file dialog that chose path asked already)
+// and checks that the file can be written. False with the flag set otherwise.
 bool PrepareNewFile(UiState& ui, const std::string& path, bool askOverwrite = true);
 
 // Creates file for writing. A failure is reported; where trying again can help, the user is

@@ -171,6 +171,11 @@ public:
     virtual bool MessageDescription(const std::string& message, std::string& cause,
                                     std::string& remedy, bool& changed);
 
+    // The file the last save-file dialog already asked about overwriting (the user said yes);
+    // the program's own question for that file is then not asked again. Empty when the
+    // dialog does not ask.
+    std::string overwriteConfirmed;
+
     // Called by the help buttons of dialogs: picture false shows the help text of the
     // current help number, true its help picture. Set by the program once help exists.
     std::function<void(bool picture)> showHelp;

@@ -163,8 +163,11 @@ bool QtPlatform::SaveFileDialog(const std::string& startDir, const std::string& 
     if (!suggestedName.empty())
         start = start.isEmpty() ? Q(suggestedName) : start + "/" + Q(suggestedName);
     QString r = QFileDialog::getSaveFileName(mainWindow_, QString(), start, filter);
+    overwriteConfirmed.clear();
     if (r.isEmpty()) return false;
     path = S(r);
+    // The dialog has asked before returning an existing file.
+    if (QFileInfo::exists(r)) overwriteConfirmed = path;
     return true;
 }
 

@@ -140,6 +140,38 @@ TEST_F(ProjectFiles, SaveAsAsksBeforeOverwritingAPlainSaveDoesNot) {
     EXPECT_TRUE(p.ui.errorFlag);
 }
 
+// The desktop's save dialog asks about an existing file itself: the program does not ask
+// again about that file, but does about another one the name was completed to.
+TEST_F(ProjectFiles, SaveAsOverAFileAsksOnceWithItsHelpText) {
+    Program& p = *program_;
+    SaveProject(p, "alt");
+    platform_->questions.clear();
+    p.ui.helpNumber = 0;
+    platform_->dialogAnswers.push_back(test::DialogAnswer::Text((dir_ / "alt.zl3").string()));
+    platform_->questionAnswers.push_back(YesNoCancel::No);
+    SaveProject(p, "");
+    ASSERT_EQ(platform_->questions.size(), 1u);
+    EXPECT_EQ(p.ui.helpNumber, 3055);
+
+    platform_->saveDialogAsksOverwrite = true;
+    platform_->questions.clear();
+    p.ui.errorFlag = false;
+    p.contactCase.F = 4000;
+    const std::string before = Read(dir_ / "alt.zl3");
+    platform_->dialogAnswers.push_back(test::DialogAnswer::Text((dir_ / "alt.zl3").string()));
+    SaveProject(p, "");
+    EXPECT_TRUE(platform_->questions.empty()) << platform_->questions.front();
+    EXPECT_FALSE(p.ui.errorFlag);
+    EXPECT_NE(Read(dir_ / "alt.zl3"), before);
+
+    // "alt" did not exist, so the dialog asked nothing about "alt.zl3".
+    platform_->dialogAnswers.push_back(test::DialogAnswer::Text((dir_ / "alt").string()));
+    platform_->questionAnswers.push_back(YesNoCancel::No);
+    SaveProject(p, "");
+    EXPECT_EQ(platform_->questions.size(), 1u);
+    EXPECT_TRUE(p.ui.errorFlag);
+}
+
 // A write that fails half way (here: the file size limit standing in for a full disk) must
 // leave the previous file as it was.
 TEST_F(ProjectFiles, FailedWriteKeepsThePreviousFile) {

@@ -409,6 +409,22 @@ TEST_F(ReportWriterTest, WriteFailuresThrowIoError) {
         IoError);
 }
 
+TEST_F(ReportWriterTest, FileTargetAsksOnceBeforeOverwriting) {
+    const std::string target = temp / "bericht.txt";
+    WriteBytes(target, "alter Bericht\r\n");
+    for (bool dialogAsks : {false, true}) {
+        platform->saveDialogAsksOverwrite = dialogAsks;
+        platform->questions.clear();
+        platform->dialogAnswers.push_back(DialogAnswer::Text(target));
+        platform->questionAnswers.push_back(YesNoCancel::Yes);
+        report.SetReportHeader("Titel", "", "", "", "", 0);
+        report.OpenReport(kTargetFile, "");
+        EXPECT_FALSE(program.ui.errorFlag);
+        EXPECT_EQ(platform->questions.size(), dialogAsks ? 0u : 1u);
+        platform->questionAnswers.clear();
+    }
+}
+
 // The disk fills up while a report file is written: the command ends with the I/O error and the
 // report file of the last run is still there as it was.
 TEST_F(ReportWriterTest, FullDiskKeepsThePreviousReportFile) {
@@ -431,7 +447,8 @@ TEST_F(ReportWriterTest, FullDiskKeepsThePreviousReportFile) {
         IoError);
     full.Lift();
     EXPECT_EQ(ReadBytes(target), "alter Bericht\r\n");
-    EXPECT_FALSE(Exists(target + ".$$$"));
+    for (const std::string& name : FolderEntries(temp.Dir()))
+        EXPECT_NE(name.rfind("$bericht.txt.", 0), 0u) << "left behind: " << name;
 }
 
 }  // namespace

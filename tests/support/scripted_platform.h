@@ -3,6 +3,7 @@
 // dialogs are taken from queues the test fills. An empty queue answers Cancel.
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -167,9 +168,16 @@ public:
                         std::string& path) override {
         return pick("open", startDir + "|" + pattern, path);
     }
+    // As the desktop's dialog does when set: a chosen file that exists was asked about (and
+    // the user said yes) before the dialog returned.
+    bool saveDialogAsksOverwrite = false;
     bool SaveFileDialog(const std::string& startDir, const std::string& pattern,
                         const std::string& suggested, std::string& path) override {
-        return pick("save", startDir + "|" + pattern + "|" + suggested, path);
+        overwriteConfirmed.clear();
+        const bool ok = pick("save", startDir + "|" + pattern + "|" + suggested, path);
+        if (ok && saveDialogAsksOverwrite && std::filesystem::exists(path))
+            overwriteConfirmed = path;
+        return ok;
     }
     bool FolderDialog(const std::string& start, std::string& folder) override {
         return pick("folder", start, folder);
