@@ -37,8 +37,8 @@ void CommandChange(Program& program, int code) {
 void CommandOpenDocument(Program& program, int n) {
     program.ui.errorFlag = false;
     if (n < 1 || n > kDocumentSlots) return;
-    OpenDocument(program.platform(),
-                 program.contactCase.documents[static_cast<std::size_t>(n - 1)]);
+    OpenDocumentChecked(program.ui, program.contactCase.documents[static_cast<std::size_t>(n - 1)],
+                        n);
 }
 
 void CommandDocumentSetup(Program& program) {

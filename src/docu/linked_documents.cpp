@@ -6,6 +6,9 @@
 #include "graphics/help_text.h"
 #include "shell/program.h"
 #include "util/codepage.h"
+#include "util/command_line_words.h"
+#include "util/detached_process.h"
+#include "util/prompts.h"
 #include "util/text.h"
 
 namespace zel3 {
@@ -53,6 +56,25 @@ bool OpenDocument(Platform& platform, const DocumentSlot& slot) {
     }
     platform.SetBusy(false);
     return started;
+}
+
+void OpenDocumentChecked(UiState& ui, const DocumentSlot& slot, int n) {
+    const std::vector<std::string> words = SplitCommandLine(OemToUtf8(slot.program));
+    const std::string program = words.empty() ? std::string() : words.front();
+    // The desktop's opener without a file opens nothing.
+    if (Trim(slot.file).empty() && (program.empty() || program == DocumentSlot{}.program)) {
+        ShowNote(ui, "Document " + std::to_string(n) +
+                         " ist leer: Programm und Datei unter \"Document Setup\" eintragen.");
+        return;
+    }
+    if (!program.empty() && !ProgramFileExists(program)) {
+        ShowError(ui, Trim(slot.program) + " not found");
+        return;
+    }
+    if (!OpenDocument(ui.platform, slot)) {
+        ShowError(ui, (program.empty() ? Trim(slot.file) : Trim(slot.program)) +
+                          " konnte nicht gestartet werden");
+    }
 }
 
 void DocumentSetup(Program& program) {

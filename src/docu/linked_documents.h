@@ -5,6 +5,7 @@
 
 #include "contact/contact_case.h"
 #include "util/platform.h"
+#include "util/ui_state.h"
 
 namespace zel3 {
 
@@ -19,6 +20,10 @@ std::string DocumentCommandLine(const DocumentSlot& slot);
 // its file with the desktop's opener. A failure to start is not reported (as for any linked
 // program); the result says whether something was started.
 bool OpenDocument(Platform& platform, const DocumentSlot& slot);
+
+// The Documentation menu's "Document n": opens slot n and tells the user when there is
+// nothing to open (no file and no program of its own) or its program does not exist.
+void OpenDocumentChecked(UiState& ui, const DocumentSlot& slot, int n);
 
 // The "Document Setup" dialog on the case's five slots. Cancel changes nothing and sets the
 // error flag; OK stores every text cut to 50 characters.

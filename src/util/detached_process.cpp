@@ -55,6 +55,12 @@ void WriteError(int fd, int error) {
 
 }  // namespace
 
+bool ProgramFileExists(const std::string& word) {
+    int error = 0;
+    const std::string file = ResolveProgram(word, error);
+    return !file.empty() && IsExecutableFile(file);
+}
+
 int StartDetachedProcess(const std::vector<std::string>& words) {
     if (words.empty()) return ENOENT;
     int error = 0;

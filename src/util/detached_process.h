@@ -12,6 +12,9 @@ namespace zel3 {
 // 0 when the program was started, else the errno of the failed step.
 int StartDetachedProcess(const std::vector<std::string>& words);
 
+// True when the program word names an executable file (searched in PATH when it holds no "/").
+bool ProgramFileExists(const std::string& word);
+
 // The classic start code of an errno: 0 out of memory, 2 file not found, 3 path not found,
 // 5 access denied, 11 not a program, 31 any other failure; 33 for a successful start (0).
 int StartCodeFromErrno(int error);

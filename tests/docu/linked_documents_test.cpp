@@ -46,5 +46,37 @@ TEST(LinkedDocuments, OpeningStartsTheProgramWithItsFile) {
     EXPECT_EQ(platform.startedPrograms.size(), 3u);
 }
 
+// The Documentation menu says why nothing opens instead of doing nothing.
+TEST(LinkedDocuments, EmptySlotsAndMissingProgramsAreReported) {
+    test::ScriptedPlatform platform;
+    NumberFormat number;
+    TextOptions text;
+    UiState ui{platform, number, text};
+    OpenDocumentChecked(ui, DocumentSlot{}, 2);
+    OpenDocumentChecked(ui, {" ", " "}, 3);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].kind, BoxKind::Note);
+    EXPECT_EQ(platform.messages[0].text.rfind("Document 2 ist leer", 0), 0u)
+        << platform.messages[0].text;
+    EXPECT_EQ(platform.messages[1].text.rfind("Document 3 ist leer", 0), 0u);
+
+    platform.messages.clear();
+    OpenDocumentChecked(ui, {"gibt-es-nicht-zel3 -x", "/daten/a.txt"}, 1);
+    OpenDocumentChecked(ui, {"/nicht/da/\x84nderung", "/daten/a.txt"}, 1);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].kind, BoxKind::Error);
+    EXPECT_EQ(platform.messages[0].text, "gibt-es-nicht-zel3 -x not found");
+    EXPECT_EQ(platform.messages[1].text, "/nicht/da/\xC3\xA4nderung not found");
+    EXPECT_TRUE(platform.startedPrograms.empty());
+
+    // A program of its own starts without a file; a file alone goes to the desktop's opener.
+    platform.messages.clear();
+    OpenDocumentChecked(ui, {"sh", ""}, 4);
+    OpenDocumentChecked(ui, {"", "/daten/blatt.pdf"}, 5);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.startedPrograms,
+              (std::vector<std::string>{"sh ", "url /daten/blatt.pdf"}));
+}
+
 }  // namespace
 }  // namespace zel3
