@@ -9,8 +9,9 @@ std::string HelpScreenTitle(const ProgramIdentity& id) {
 std::vector<std::string> HelpScreenLines(const ProgramIdentity& id) {
     const std::string exe = "w" + id.ShortName;
     const std::string test = "test." + id.ProjectExt;
+    // Its "->" stands in column 10 like that of the other switches.
     std::string noGui = "/NOGUI";
-    noGui.resize(10, ' ');
+    noGui.resize(9, ' ');
     std::vector<std::string> lines = {
         "",
         exe + " Filename [/I] [/CADi:j] [/NOGUI]",

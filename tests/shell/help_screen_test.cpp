@@ -34,7 +34,7 @@ const char* kHelpScreen =
     "            i: 1=DXF, 2=IGS, 5=TXT\n"
     "            j: index (1,2,3, ..)\n"
     "\n"
-    "/NOGUI    -> No GUI, exit on fatal error\n"
+    "/NOGUI   -> No GUI, exit on fatal error\n"
     "\n"
     "\n"
     "\n"
@@ -45,6 +45,16 @@ const char* kHelpScreen =
     "Example: wzel3 test.zl3 /I /NOGUI   ->  test.txt\n"
     "Example: wzel3 test.zl3 /CAD1:1     ->  test.dxf\n"
     "Example: wzel3 test.edi /E /NOGUI   ->  test.edi\n";
+
+TEST(HelpScreen, EverySwitchHasItsArrowInColumnTen) {
+    int switches = 0;
+    for (const std::string& line : HelpScreenLines(ProgramIdentity{})) {
+        if (line.empty() || line[0] != '/') continue;
+        ++switches;
+        EXPECT_EQ(line.find("->"), 9u) << line;
+    }
+    EXPECT_EQ(switches, 4);
+}
 
 TEST(HelpScreen, EverySpellingPrintsTheScreenAndExitsZero) {
     for (const char* args : {"?", "/?", "-h", "--help"}) {
