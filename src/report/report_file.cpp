@@ -19,9 +19,8 @@ bool ReportFile::Create(const std::string& path, bool exclusive) {
     // Devices (a printer port, /dev/null) are written as they are; a link is never taken
     // for one.
     struct stat st {};
-    const bool device = ::lstat(path.c_str(), &st) == 0 && (S_ISCHR(st.st_mode) ||
-                                                            S_ISBLK(st.st_mode) ||
-                                                            S_ISFIFO(st.st_mode));
+    const bool device = ::lstat(path.c_str(), &st) == 0 &&
+                        (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode));
     int fd = -1;
     if (exclusive || device) {
         // O_EXCL refuses any existing name, a link included.

@@ -14,8 +14,8 @@ namespace {
 // Ours alone: a real folder, our own, and nobody else may even look into it.
 bool IsTrustedFolder(const std::string& folder) {
     struct stat st {};
-    return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           st.st_uid == ::geteuid() && (st.st_mode & 07777) == 0700;
+    return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & 07777) == 0700;
 }
 
 std::string MakeFreshFolder(const std::string& name) {

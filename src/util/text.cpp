@@ -10,8 +10,8 @@ constexpr char kSeparator = '/';
 // Characters a folder name may end in, so that a separator must follow. Bytes from 128 on
 // are letters of code page 850 or the last byte of a UTF-8 letter.
 bool EndsName(unsigned char c) {
-    return (c >= '!' && c <= ')') || c == '-' || (c >= '0' && c <= '9') ||
-           (c >= ';' && c <= 'Z') || (c >= '_' && c <= 'z') || c == '~' || c >= 0x80;
+    return (c >= '!' && c <= ')') || c == '-' || (c >= '0' && c <= '9') || (c >= ';' && c <= 'Z') ||
+           (c >= '_' && c <= 'z') || c == '~' || c >= 0x80;
 }
 }  // namespace
 

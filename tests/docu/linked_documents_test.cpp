@@ -74,8 +74,7 @@ TEST(LinkedDocuments, EmptySlotsAndMissingProgramsAreReported) {
     OpenDocumentChecked(ui, {"sh", ""}, 4);
     OpenDocumentChecked(ui, {"", "/daten/blatt.pdf"}, 5);
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(platform.startedPrograms,
-              (std::vector<std::string>{"sh ", "url /daten/blatt.pdf"}));
+    EXPECT_EQ(platform.startedPrograms, (std::vector<std::string>{"sh ", "url /daten/blatt.pdf"}));
 }
 
 }  // namespace

@@ -54,9 +54,9 @@ class TempFolderSafety : public ::testing::Test, protected ReportProgram {
     }
     void PlantLinksToTheVictim(const std::string& folder) {
         for (const std::string name :
-             {"outwin.txt", "$$$1.txt", "$$1.txt", "zel3.htm", "OUTDOS.TXT", "$B.dx$",
-              "kavrot.dxf", "$OUT1.TMP", "$OUT2.TMP", "$OUT3.TMP", "$OUT4.TMP", "$OUT5.TMP",
-              "$OUT6.TMP", "$OUT7.TMP", "$OUT8.TMP", "$OUT9.TMP", "$OUT10.TMP"}) {
+             {"outwin.txt", "$$$1.txt", "$$1.txt", "zel3.htm", "OUTDOS.TXT", "$B.dx$", "kavrot.dxf",
+              "$OUT1.TMP", "$OUT2.TMP", "$OUT3.TMP", "$OUT4.TMP", "$OUT5.TMP", "$OUT6.TMP",
+              "$OUT7.TMP", "$OUT8.TMP", "$OUT9.TMP", "$OUT10.TMP"}) {
             Plant(folder + name, victim);
         }
     }

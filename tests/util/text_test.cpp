@@ -45,7 +45,8 @@ TEST(Text, WithBackslashFollowsTheCharacterClasses) {
     EXPECT_EQ(WithBackslash("A"), "A/");
     EXPECT_EQ(WithBackslashAfterColon("c:"), "c:/");
     // Folder names end in any letter, byte by byte: UTF-8 and code page 850 alike.
-    EXPECT_EQ(WithBackslash("/home/j\xC3\xBCrgen/Gr\xC3\xB6\xC3\x9F"), "/home/j\xC3\xBCrgen/Gr\xC3\xB6\xC3\x9F/");
+    EXPECT_EQ(WithBackslash("/home/j\xC3\xBCrgen/Gr\xC3\xB6\xC3\x9F"),
+              "/home/j\xC3\xBCrgen/Gr\xC3\xB6\xC3\x9F/");
     EXPECT_EQ(WithBackslash("/daten/\x84nderung\x94"), "/daten/\x84nderung\x94/");
     EXPECT_EQ(WithBackslash("/daten/stand-"), "/daten/stand-/");
     EXPECT_EQ(WithBackslash("/daten/alt~"), "/daten/alt~/");
