@@ -330,6 +330,13 @@ bool ReadConfigurationLines(LineReader& in, Settings& s) {
     if (r.AtEnd()) return true;
     r.Label();
     r.Int(s.calculationMethod, OutsideTo(0, 1, 0));
+    // Entries added later: files written before them simply end here.
+    if (r.AtEnd()) return true;
+    r.Label();
+    r.Strict(s.picturePrintLook);
+    if (r.AtEnd()) return true;
+    r.Label();
+    r.Int(s.pictureDpi, OutsideTo(kPictureDpiMin, kPictureDpiMax, 150));
     return true;
 }
 

@@ -232,6 +232,10 @@ std::string ConfigurationText(const Settings& s, const std::string& shortName,
     w.Bool(s.reportToClipboard);
     w.Label("Berechnungsverfahren");
     w.Int(s.calculationMethod);
+    w.Label("Bilddatei wie Ausdruck ?");
+    w.Bool(s.picturePrintLook);
+    w.Label("Bilddatei dpi");
+    w.Int(s.pictureDpi);
     return w.content();
 }
 

@@ -47,6 +47,8 @@ void SettingsDialog::Fill(const SettingsForm& f) {
     zoom_->setText(Q(f.zoomFactor));
     pan_->setText(Q(f.panFactor));
     border_->setChecked(f.border);
+    picturePrintLook_->setChecked(f.picturePrintLook);
+    pictureDpi_->setValue(f.pictureDpi);
     printBorder_->setChecked(f.border);
     windowScale_->setValue(f.dialogWindowScale);
     contentScale_->setValue(f.dialogContentScale);
@@ -145,6 +147,8 @@ SettingsForm SettingsDialog::Form() const {
     f.zoomFactor = S(zoom_);
     f.panFactor = S(pan_);
     f.border = border_->isChecked();
+    f.picturePrintLook = picturePrintLook_->isChecked();
+    f.pictureDpi = pictureDpi_->value();
     f.dialogWindowScale = windowScale_->value();
     f.dialogContentScale = contentScale_->value();
     f.edit3d = edit3d_->isChecked();

@@ -186,6 +186,14 @@ QWidget* SettingsDialog::buildGraphics() {
     ++r;
     border_ = check(w, "CheckBox_umrandung", QStringLiteral("Umrandung"));
     grid->addWidget(border_, r++, 0, 1, 2);
+    // SVG, PDF and PNG pictures of the CAD output.
+    picturePrintLook_ = check(w, "CheckBox_bilddateiausdruck",
+                              QString::fromUtf8("Bilddateien wie Ausdruck (schwarz auf weiß)"));
+    grid->addWidget(picturePrintLook_, r++, 0, 1, 3);
+    pictureDpi_ = Spin(w, "SpinEdit_bilddateidpi", kPictureDpiMin, kPictureDpiMax);
+    pictureDpi_->setSuffix(QStringLiteral(" dpi"));
+    grid->addWidget(Label(QStringLiteral("PNG-Auflösung"), pictureDpi_, w), r, 0);
+    grid->addWidget(pictureDpi_, r++, 1);
 
     auto spinRow = [&](QSpinBox*& spin, const char* name, const char* label, const char* less) {
         spin = Spin(w, name, 0, 1000);

@@ -33,6 +33,9 @@ struct Folders {
 inline const std::string& ConfiguredTempDir(const Folders& f) {
     return f.TempDirSetting.empty() ? f.TempDir : f.TempDirSetting;
 }
+// The resolutions a PNG picture may be written at.
+constexpr int kPictureDpiMin = 30;
+constexpr int kPictureDpiMax = 1200;
 
 struct TextWindowRect {
     int left = 10;
@@ -126,6 +129,8 @@ struct Settings {
     bool suppressLogo = false;
     bool reportToClipboard = false;    // screen reports go to the clipboard, not to a window
     int calculationMethod = 0;  // "Berechnungsverfahren": 0 coefficient table, 1 exact
+    bool picturePrintLook = false;  // "Bilddatei wie Ausdruck ?": SVG/PDF/PNG black on white
+    int pictureDpi = 150;           // "Bilddatei dpi": resolution of PNG pictures (A4)
 
     Settings();
 };

@@ -88,8 +88,8 @@ class SettingsDialog : public QDialog {
     RadioGroupBox* screenGraphics_;
     QLineEdit *x_, *y_, *font_, *textWidth_, *textHeight_, *zoom_, *pan_;
     QLabel *fontStyle_, *background_;
-    QCheckBox *border_, *edit3d_;
-    QSpinBox *windowScale_, *contentScale_;
+    QCheckBox *border_, *edit3d_, *picturePrintLook_;
+    QSpinBox *windowScale_, *contentScale_, *pictureDpi_;
     QLineEdit* angle3d_[3];
     QTableWidget *layers_, *colors_;
     QCheckBox *layerMono_, *diagramLimits_;

@@ -88,6 +88,8 @@ SettingsForm SettingsFormFrom(const Settings& s) {
     f.zoomFactor = Field(nf, s.zoomFactor);
     f.panFactor = Field(nf, s.panFactor);
     f.border = s.screendumpBorder;
+    f.picturePrintLook = s.picturePrintLook;
+    f.pictureDpi = s.pictureDpi;
     f.dialogWindowScale = s.inputWindowScale;
     f.dialogContentScale = s.dialogContentScale;
     f.edit3d = s.edit3d;
@@ -186,6 +188,8 @@ void StoreSettingsForm(const SettingsForm& f, Settings& s, const SettingsFormCon
     s.zoomFactor = ZeroTo(Number(f.zoomFactor), 1.0);
     s.panFactor = Number(f.panFactor);
     s.screendumpBorder = f.border;
+    s.picturePrintLook = f.picturePrintLook;
+    s.pictureDpi = InRangeOr(f.pictureDpi, kPictureDpiMin, kPictureDpiMax, 150);
     s.inputWindowScale = f.dialogWindowScale == 0 ? 100 : f.dialogWindowScale;
     s.dialogContentScale = f.dialogContentScale == 0 ? 100 : f.dialogContentScale;
     s.edit3d = f.edit3d;

@@ -37,6 +37,8 @@ struct SettingsForm {
     int backgroundColor = 0;  // red in the low byte
     std::string zoomFactor, panFactor;
     bool border = false;  // shared by the "Grafik" and "Drucker" pages
+    bool picturePrintLook = false;  // SVG, PDF and PNG pictures black on white
+    int pictureDpi = 150;
     int dialogWindowScale = 100;
     int dialogContentScale = 100;
     bool edit3d = false;

@@ -178,6 +178,8 @@ Settings Changed(Settings s) {
     s.suppressLogo = true;
     s.reportToClipboard = true;
     s.calculationMethod = 1;
+    s.picturePrintLook = true;
+    s.pictureDpi = 300;
     return s;
 }
 
@@ -218,6 +220,8 @@ TEST_F(ConfigFileTest, FileWithoutTheClipboardEntryReadsWithItsDefault) {
 // coefficient table, and the entries before it stay where older readers look for them.
 TEST_F(ConfigFileTest, CalculationMethodIsTheLastEntryAndOptional) {
     std::vector<std::string> lines = Lines(ConfigurationText(Changed(Fresh()), "zel3", "2.7"));
+    // The picture entries added after it are tested on their own.
+    lines.resize(ValueLine(lines, "Bilddatei wie Ausdruck ?") - 1);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[lines.size() - 2], "Berechnungsverfahren");
     EXPECT_EQ(lines.back(), "1");
@@ -238,6 +242,33 @@ TEST_F(ConfigFileTest, CalculationMethodIsTheLastEntryAndOptional) {
         Store(Join(lines));
         EXPECT_EQ(ReadBack().calculationMethod, 0) << bad;
         lines.resize(lines.size() - 2);
+    }
+}
+
+TEST_F(ConfigFileTest, PictureEntriesFollowTheLastOlderEntry) {
+    std::vector<std::string> lines = Lines(ConfigurationText(Changed(Fresh()), "zel3", "2.7"));
+    const size_t look = ValueLine(lines, "Bilddatei wie Ausdruck ?");
+    EXPECT_EQ(lines[look], "TRUE");
+    EXPECT_EQ(lines[look - 3], "Berechnungsverfahren") << "after the entry before";
+    EXPECT_EQ(lines[ValueLine(lines, "Bilddatei dpi")], "300");
+    EXPECT_EQ(ValueLine(lines, "Bilddatei dpi") + 1, lines.size());
+
+    // A file written before these entries existed reads whole and keeps their defaults.
+    std::vector<std::string> older(lines.begin(), lines.begin() + static_cast<long>(look) - 1);
+    Store(Join(older));
+    ui_.errorFlag = false;
+    Settings back = ReadBack();
+    EXPECT_FALSE(ui_.errorFlag);
+    EXPECT_TRUE(back.suppressLogo);
+    EXPECT_FALSE(back.picturePrintLook);
+    EXPECT_EQ(back.pictureDpi, 150);
+
+    for (const char* bad : {"0", "5000", "abc"}) {
+        lines[ValueLine(lines, "Bilddatei dpi")] = bad;
+        Store(Join(lines));
+        back = ReadBack();
+        EXPECT_EQ(back.pictureDpi, 150) << bad;
+        EXPECT_TRUE(back.picturePrintLook);
     }
 }
 

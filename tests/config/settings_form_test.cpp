@@ -79,6 +79,7 @@ TEST(SettingsForm, CopyRules) {
     f.textDevice = 6;
     f.releaseText = "Größe";
     f.makerTitle = false;
+    f.pictureDpi = 20;
     StoreSettingsForm(f, s, Context());
     EXPECT_EQ(s.MaxX, 1590);  // screen width less the dialog frame
     EXPECT_EQ(s.MaxY, 5000);
@@ -103,6 +104,7 @@ TEST(SettingsForm, CopyRules) {
               "Gr\x94\xe1"
               "e");  // code page 850
     EXPECT_TRUE(s.suppressMakerTitle);
+    EXPECT_EQ(s.pictureDpi, 150);  // below the lowest resolution
 
     f.x = "1";  // the number less one is 0 as well
     f.y = "601";

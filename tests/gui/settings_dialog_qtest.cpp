@@ -80,6 +80,10 @@ class SettingsDialogTest : public QObject {
         QVERIFY(!Find<QCheckBox>(dlg, "CheckBox_clipboard")->isChecked());
         Find<QCheckBox>(dlg, "CheckBox_clipboard")->setChecked(true);
         QVERIFY(Find<QCheckBox>(dlg, "CheckBox_umrandung")->isChecked());
+        QVERIFY(!Find<QCheckBox>(dlg, "CheckBox_bilddateiausdruck")->isChecked());
+        Find<QCheckBox>(dlg, "CheckBox_bilddateiausdruck")->setChecked(true);
+        QCOMPARE(Find<QSpinBox>(dlg, "SpinEdit_bilddateidpi")->value(), 150);
+        Find<QSpinBox>(dlg, "SpinEdit_bilddateidpi")->setValue(5000);  // held to 1200
         Click(dlg, "Button_layer4");  // row of layer 4 back to "4", 3, 2
         auto* layers = Find<QTableWidget>(dlg, "StringGrid_layer");
         layers->item(0, 0)->setText("Kontur");
@@ -106,6 +110,8 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(s.layerColor[4], 3);
         QCOMPARE(s.layerThickness[4], 2);
         QCOMPARE(s.layerThickness[20], 3);
+        QVERIFY(s.picturePrintLook);
+        QCOMPARE(s.pictureDpi, 1200);
     }
 
     void cancelChangesNothing() {
