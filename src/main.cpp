@@ -1,6 +1,7 @@
 // wzel3: batch runs work on the core alone and never create a Qt application; everything
 // else opens the main window.
 
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -19,8 +20,13 @@
 
 namespace {
 
-// The window is the program beside this one; it gets the same arguments.
-int RunWindow(char** argv) {
+// The window is the program beside this one; it gets the same arguments. A picture job needs
+// no window, only Qt's painting: without a display Qt paints offscreen.
+int RunWindow(char** argv, bool picture) {
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (picture && (!display || !*display) && (!wayland || !*wayland))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string program = zel3::ExecutableDir() + ZEL3_WINDOW_PROGRAM;
     ::execv(program.c_str(), argv);
     std::cerr << "wzel3: the window cannot be opened: " << program << '\n';
@@ -43,6 +49,8 @@ int main(int argc, char** argv) {
         ProgramIdentity id;
         std::cout << HelpScreenTitle(id) << '\n';
         for (const auto& line : HelpScreenLines(id)) std::cout << line << '\n';
+        if (cl.optionList)
+            for (const auto& line : GnuOptionLines()) std::cout << line << '\n';
         return 0;
     }
     if (cl.action == CommandLineAction::Version) {
@@ -52,7 +60,8 @@ int main(int argc, char** argv) {
     }
 
 #ifdef ZEL3_WINDOW_PROGRAM
-    if (!IsBatchRun(cl.params)) return RunWindow(argv);
+    if (!IsBatchRun(cl.params) || IsPictureBatch(cl.params))
+        return RunWindow(argv, IsPictureBatch(cl.params));
 #endif
     Program program(std::make_unique<BatchPlatform>());
     program.args = cl.params;

@@ -10,5 +10,7 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const zel3::ParsedCommandLine cl = zel3::ParseCommandLine(args);
+    if (zel3::IsPictureBatch(cl.params))
+        return zel3::RunPictureBatch(argc, argv, cl.params, cl.method);
     return zel3::RunApplication(argc, argv, cl.params, cl.method);
 }

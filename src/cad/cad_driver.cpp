@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 #include "cad/block_file_reader.h"
 #include "cad/cad_layers.h"
@@ -26,9 +27,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-const char* const kKindTexts[5] = {
+const char* const kKindTexts[8] = {
     "DXF", "IGES", "Kontrollausgabe auf Bildschirm", "Ausgabe auf Laserprinter/Plotter mit KAVROT",
-    "TXT",
+    "TXT", "SVG", "PDF", "PNG",
 };
 
 const char* Extension(int kind) {
@@ -37,6 +38,12 @@ const char* Extension(int kind) {
             return "dxf";
         case kCadIges:
             return "igs";
+        case kCadSvg:
+            return "svg";
+        case kCadPdf:
+            return "pdf";
+        case kCadPng:
+            return "png";
         default:
             return "txt";
     }
@@ -119,15 +126,18 @@ void CadDriver::CadOpen(int kind) {
                               program_.identity.ShortName);
     }
     if (ui_.errorFlag) return;
-    if (kind < kCadDxf || kind > kCadTxt) {
+    // Pictures need the program's picture writer (the window program has it).
+    if (kind < kCadDxf || kind > kCadPng || (IsPictureKind(kind) && !program_.writePicture)) {
         ui_.errorFlag = true;
         return;
     }
-    state_.kind = kind;
     program_.cadKind = kind;
+    // A picture is drawn exactly like the screen check and written at CadClose.
+    state_.picture = IsPictureKind(kind) ? kind : 0;
+    state_.kind = IsPictureKind(kind) ? kCadScreen : kind;
 
     iges_.reset();
-    if (kind == kCadDxf || kind == kCadIges || kind == kCadTxt) {
+    if (kind == kCadDxf || kind == kCadIges || kind == kCadTxt || IsPictureKind(kind)) {
         const std::string ext = Extension(kind);
         std::string name;
         if (program_.run.CadBatch) {
@@ -160,6 +170,9 @@ void CadDriver::CadOpen(int kind) {
             return;
         }
         state_.fileName = name;
+    }
+    if (kind == kCadDxf || kind == kCadIges || kind == kCadTxt) {
+        const std::string& name = state_.fileName;
         if (!channel_.Create(name)) throw IoError(name, errno);
         if (kind == kCadIges) {
             iges_ = std::make_unique<IgesWriter>(channel_, state_, settings_);
@@ -174,7 +187,7 @@ void CadDriver::CadOpen(int kind) {
         ui_.platform.SetBusy(true);
     }
     state_.lineSpacing = 1.0;
-    if (kind == kCadScreen) graphics_.SetLineStyle(0);
+    if (state_.kind == kCadScreen) graphics_.SetLineStyle(0);
 }
 
 void CadDriver::CadClose() {
@@ -199,6 +212,15 @@ void CadDriver::CadClose() {
         case kCadScreen: {
             graphics_.ClearViewPort();
             ui_.platform.SetBusy(false);
+            // Written before the block files go: a failure must not leave them behind either.
+            std::optional<IoError> failed;
+            if (state_.picture != 0) {
+                try {
+                    program_.writePicture(state_.picture, state_.fileName);
+                } catch (const IoError& e) {
+                    failed = e;
+                }
+            }
             namespace fs = std::filesystem;
             std::error_code ec;
             const std::string dir =
@@ -211,6 +233,7 @@ void CadDriver::CadClose() {
             }
             for (const auto& p : blocks)
                 if (!fs::remove(p, ec)) break;
+            if (failed) throw *failed;
             break;
         }
         case kCadTxt:

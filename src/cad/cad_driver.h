@@ -1,6 +1,7 @@
 #pragma once
 // The CAD output driver: one set of drawing calls routed to DXF (kinds 1 and 4), IGES (2),
 // the graphics window (3, blocks through block files in TempDir) or a TXT listing (5).
+// Kinds 6 SVG, 7 PDF and 8 PNG draw like kind 3 and then write the picture as a file.
 // The caller owns one driver per drawing run; the chosen kind is kept in the Program.
 //
 // Calling order: CadOpen; stop on the error flag; CadExtents; CadTables(2); optionally
@@ -31,6 +32,7 @@ class CadDriver {
     CadDriver& operator=(const CadDriver&) = delete;
 
     // kind 0 asks. Sets the error flag when cancelled or the kind is not available.
+    // A picture that cannot be written throws IoError from CadClose.
     void CadOpen(int kind);
     void CadClose();
     void CadExtents(double xmin, double ymin, double xmax, double ymax);

@@ -11,7 +11,14 @@ enum CadKind {
     kCadScreen = 3,
     kCadPlot = 4,
     kCadTxt = 5,
+    kCadSvg = 6,  // pictures: drawn like the screen check, then written as a file
+    kCadPdf = 7,
+    kCadPng = 8,
 };
+
+inline bool IsPictureKind(int kind) {
+    return kind >= kCadSvg && kind <= kCadPng;
+}
 
 struct CadTextStyle {
     double height = 5.0;
@@ -27,6 +34,7 @@ struct CadExtentsBox {
 
 struct CadOutputState {
     int kind = kCadScreen;
+    int picture = 0;       // kCadSvg..kCadPng while a picture is drawn on the screen (kind 3)
     std::string fileName;  // empty when there is none
     bool blockMode = false;
     int layer = 0;

@@ -9,6 +9,7 @@
 
 #include "docu/qt_dialog_frame.h"
 #include "graphics/help_text.h"
+#include "graphics/qt_picture_file.h"
 #include "shell/program.h"
 #include "util/codepage.h"
 
@@ -66,7 +67,9 @@ TForm_hilfebild::TForm_hilfebild(const std::string& caption, const std::vector<s
     auto* insert = Button(this, QString::fromUtf8("&Einfügen"), "Button_einfuegen");
     auto* remove = Button(this, QString::fromUtf8("&Löschen"), "Button_loeschen");
     auto* help = Button(this, QStringLiteral("&Hilfe"), "Button_help");
-    for (QPushButton* b : {ok, append, change, insert, remove, help}) buttons->addWidget(b);
+    auto* save = Button(this, QStringLiteral("Bild &speichern..."), "Button_bildspeichern");
+    save->setToolTip(QStringLiteral("SVG, PDF, PNG"));
+    for (QPushButton* b : {ok, append, change, insert, remove, help, save}) buttons->addWidget(b);
     layout->addLayout(buttons);
 
     connect(list_, qOverload<int>(&QComboBox::activated), this,
@@ -79,6 +82,9 @@ TForm_hilfebild::TForm_hilfebild(const std::string& caption, const std::vector<s
     connect(insert, &QPushButton::clicked, this, [this] { Ask(HelpBrowserAction::Insert); });
     connect(remove, &QPushButton::clicked, this, [this] { Ask(HelpBrowserAction::Delete); });
     connect(help, &QPushButton::clicked, this, [this] { Ask(HelpBrowserAction::Help); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        if (save_) save_();
+    });
     list_->setFocus();
 }
 
@@ -107,6 +113,7 @@ HelpBrowserChooser MakeHelpPictureChooser(QWidget* owner,
         for (const std::string& line : lines) shown.push_back(OemToUtf8(line));
         TForm_hilfebild window(program.identity.ProductName + " Hilfebilder", shown, current,
                                owner);
+        window.SetSavePicture([&program] { SavePictureAs(program); });
         ApplyDialogFrame(window, owner,
                          {program.settings.inputWindowScale, program.settings.dialogContentScale},
                          false, true);

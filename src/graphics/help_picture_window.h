@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,8 @@ class TForm_hilfebild : public QDialog {
 
     // What the user asked for; Close for "OK" and the close box.
     HelpBrowserRequest Request() const { return request_; }
+    // What "Bild &speichern..." does (the window stays open).
+    void SetSavePicture(std::function<void()> save) { save_ = std::move(save); }
 
   private:
     void Choose(int line);
@@ -33,6 +36,7 @@ class TForm_hilfebild : public QDialog {
     int current_;
     QComboBox* list_;
     HelpBrowserRequest request_;
+    std::function<void()> save_;
 };
 
 // The chooser that shows the window over owner. position keeps where the window was closed

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "docu/qt_dialog_frame.h"
+#include "graphics/null_canvas.h"
 #include "graphics/qt_painter_canvas.h"
 #include "report/printout_dialog.h"
 #include "report/printout_setup.h"
@@ -18,18 +19,6 @@
 namespace zel3 {
 
 namespace {
-
-// The screen half of a print pass: the window repaints on its own.
-class NoCanvas : public Canvas {
-  public:
-    void SetPen(const Rgb&, PenStyle, int) override {}
-    void SetBrush(const Rgb&, bool) override {}
-    void Line(int, int, int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Arc(int, int, int, int, PixelPoint, PixelPoint) override {}
-    void Polygon(const std::array<PixelPoint, 4>&) override {}
-    void Text(int, int, const std::string&, const FontSpec&, const Rgb&) override {}
-};
 
 constexpr int kPrintoutHelp = 1935;
 
@@ -65,7 +54,7 @@ bool PrintPictureOn(Program& program, QPrinter& printer, bool fit) {
     if (!painter.begin(&printer)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
     QtPainterCanvas page(painter);
-    NoCanvas screen;
+    NullCanvas screen;
     const PrintPage target{page, printer.width(), printer.height()};
     program.platform().SetBusy(true);
     program.graphics.PrintPicture(screen, target, fit);

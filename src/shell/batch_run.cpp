@@ -21,6 +21,8 @@ int RunBatch(Program& program) {
     SetProgramFolders(program);
     try {
         ReadConfiguration(program);
+        // A picture job paints the drawing area the settings give.
+        program.graphics.ApplySettings(program.platform().Screen());
         std::optional<int> code = StartUp(program, 8);
         return code ? *code : kExitOk;
     } catch (const IoError& e) {

@@ -10,6 +10,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
         if (a == "-h" || a == "--help") {
             out.action = CommandLineAction::Help;
+            out.optionList = true;
         } else if (a == "--version") {
             out.action = CommandLineAction::Version;
         } else if (a == "--report") {
@@ -46,6 +47,13 @@ bool IsBatchRun(const std::vector<std::string>& params) {
     const std::string& p2 = params[1];
     if (p2 == "/I" || p2 == "/i") return true;
     return UpperAscii(p2.substr(0, 4)) == "/CAD";
+}
+
+bool IsPictureBatch(const std::vector<std::string>& params) {
+    if (!IsBatchRun(params) || params[1].size() < 5) return false;
+    // The start-up routine reads the kind from the fifth character alone.
+    const char kind = params[1][4];
+    return kind >= '6' && kind <= '8';
 }
 
 }  // namespace zel3

@@ -15,6 +15,7 @@ enum class CommandLineAction { Run, Help, Version, Error };
 
 struct ParsedCommandLine {
     CommandLineAction action = CommandLineAction::Run;
+    bool optionList = false;  // -h/--help: the help screen and then the GNU-style options
     std::vector<std::string> params;          // classic form: Filename [/I] [/CADi:j] [/NOGUI]
     std::optional<CalculationMethod> method;  // --method=, overrides the setting
     std::string error;                        // what was wrong, with action Error
@@ -25,5 +26,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 // True when the parameters ask for a run without a window (a batch job or the help screen),
 // so no Qt application must be created.
 bool IsBatchRun(const std::vector<std::string>& params);
+
+// True for a "/CADi:j" job with i = 6, 7 or 8: its picture is painted by the window program.
+bool IsPictureBatch(const std::vector<std::string>& params);
 
 }  // namespace zel3

@@ -40,4 +40,18 @@ std::vector<std::string> HelpScreenLines(const ProgramIdentity& id) {
     return lines;
 }
 
+std::vector<std::string> GnuOptionLines() {
+    return {
+        "",
+        "Options:",
+        "--report     -> TXT file, as /I",
+        "--cad=i:j    -> CAD file, as /CADi:j; i: 6=SVG, 7=PDF, 8=PNG too",
+        "--no-gui     -> No GUI, exit on fatal error, as /NOGUI",
+        "--json       -> calculate, results as JSON on standard output",
+        "--method=m   -> calculation method m: table or exact",
+        "--version    -> print the version",
+        "--help       -> this help",
+    };
+}
+
 }  // namespace zel3

@@ -83,6 +83,9 @@ class Program {
     // The material selection of the material dialog's "Datenbank..." (body 1 or 2); false
     // when cancelled or when no material database is at hand.
     std::function<bool(int body)> pickMaterial;
+    // Writes the display list as a picture file of CAD kind 6 (SVG), 7 (PDF) or 8 (PNG);
+    // throws IoError when the file cannot be written. Set by the window program only.
+    std::function<void(int kind, const std::string& path)> writePicture;
     // The table browser window; owned by the main window, absent in batch runs.
     TableBrowser* tableBrowser = nullptr;
     // "--method=" of the command line: overrides the setting for this run.

@@ -7,11 +7,13 @@
 #include "config/config_file.h"
 #include "config/recent_files.h"
 #include "graphics/drawing_area_widget.h"
+#include "graphics/qt_picture_file.h"
 #include "shell/batch_run.h"
 #include "shell/main_window.h"
 #include "shell/material_picking.h"
 #include "shell/program.h"
 #include "shell/start_up.h"
+#include "util/batch_platform.h"
 #include "util/io_error.h"
 #include "util/qt_platform.h"
 
@@ -41,6 +43,16 @@ std::optional<int> StartMainWindow(Program& program, MainWindow& window) {
     return std::nullopt;
 }
 
+int RunPictureBatch(int argc, char** argv, const std::vector<std::string>& params,
+                    std::optional<CalculationMethod> method) {
+    QGuiApplication app(argc, argv);
+    Program program(std::make_unique<BatchPlatform>());
+    program.args = params;
+    program.methodOverride = method;
+    InstallPictureFiles(program);
+    return RunBatch(program);
+}
+
 int RunApplication(int argc, char** argv, const std::vector<std::string>& params,
                    std::optional<CalculationMethod> method) {
     QApplication app(argc, argv);
@@ -49,6 +61,7 @@ int RunApplication(int argc, char** argv, const std::vector<std::string>& params
     Program program(std::move(platform));
     program.args = params;
     program.methodOverride = method;
+    InstallPictureFiles(program);
     SetProgramFolders(program);
     QApplication::setApplicationName(QString::fromStdString(program.identity.ProductName));
     // The installed desktop entry and icon carry the program's short name.

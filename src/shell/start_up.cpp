@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "cad/cad_output_state.h"
 #include "config/config_file.h"
 #include "contact/hertz_solver.h"
 #include "contact/standard_report.h"
@@ -60,6 +61,12 @@ int CadBatch(Program& program, const std::string& p1, const std::string& p2) {
     program.ui.errorFlag = false;
     RunCadBatch(program, mode, item);
     program.run.CadBatch = false;
+    // A picture that this program cannot paint is a failed job (one that could not be
+    // written throws).
+    if (IsPictureKind(mode) && item >= 1 && item <= 7 && program.ui.errorFlag) {
+        ShowError(program.ui, DisplayToOem("Bilddatei nicht möglich (" + p2 + ")"));
+        return kExitLoadFailed;
+    }
     return kExitOk;
 }
 

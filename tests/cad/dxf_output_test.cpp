@@ -193,7 +193,9 @@ TEST_F(CadTest, KindQuestionPreselectsTheLastKind) {
     ASSERT_FALSE(program->ui.errorFlag);
     EXPECT_EQ(platform->requests[0].kind, "radio");
     EXPECT_EQ(platform->requests[0].preset, "5");
-    EXPECT_EQ(platform->requests[0].options.size(), 5u);
+    EXPECT_EQ(platform->requests[0].options.size(), 8u);
+    EXPECT_EQ(platform->requests[0].options[5], "SVG");
+    EXPECT_EQ(platform->requests[0].options[7], "PNG");
     EXPECT_EQ(program->cadKind, 1);
     cad.CadClose();
     EXPECT_TRUE(std::filesystem::exists(dir + "/frage.dxf"));

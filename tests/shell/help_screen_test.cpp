@@ -57,10 +57,27 @@ TEST(HelpScreen, EverySwitchHasItsArrowInColumnTen) {
 }
 
 TEST(HelpScreen, EverySpellingPrintsTheScreenAndExitsZero) {
-    for (const char* args : {"?", "/?", "-h", "--help"}) {
+    for (const char* args : {"?", "/?"}) {
         int code = -1;
         EXPECT_EQ(RunWzel3(std::string("'") + args + "'", &code), kHelpScreen) << args;
         EXPECT_EQ(code, 0) << args;
+    }
+    // --help goes on with the GNU-style options, one line each.
+    for (const char* args : {"-h", "--help", "kugel.zl3 --help"}) {
+        int code = -1;
+        const std::string out = RunWzel3(args, &code);
+        EXPECT_EQ(code, 0) << args;
+        ASSERT_EQ(out.compare(0, std::string(kHelpScreen).size(), kHelpScreen), 0) << out;
+        const std::string options = out.substr(std::string(kHelpScreen).size());
+        for (const char* option : {"\n--report ", "\n--cad=i:j ", "\n--no-gui ", "\n--json ",
+                                   "\n--method=", "\n--version ", "\n--help "}) {
+            const size_t at = options.find(option);
+            ASSERT_NE(at, std::string::npos) << option << "\n" << options;
+            // Each explanation stands on the option's own line.
+            const size_t end = options.find('\n', at + 1);
+            EXPECT_GT(end - at, std::string(option).size() + 5) << option;
+        }
+        EXPECT_NE(options.find("6=SVG, 7=PDF, 8=PNG"), std::string::npos);
     }
 }
 
@@ -98,6 +115,15 @@ TEST(CommandLine, MethodOptionChoosesTheMethodAndRefusesOtherValues) {
         EXPECT_EQ(cl.action, CommandLineAction::Error) << bad;
         EXPECT_NE(cl.error.find("--method=table or --method=exact"), std::string::npos);
     }
+}
+
+TEST(CommandLine, PictureKindsSixToEightAreJobsForThePaintingProgram) {
+    for (const char* p2 : {"/CAD6:3", "/cad7:1", "/CAD8:4"})
+        EXPECT_TRUE(IsPictureBatch({"case.zl3", p2})) << p2;
+    EXPECT_TRUE(IsPictureBatch(ParseCommandLine({"case.zl3", "--cad=8:2"}).params));
+    for (const char* p2 : {"/CAD1:3", "/CAD5:3", "/CAD9:3", "/CAD", "/I", "/E", "/CAD36:1"})
+        EXPECT_FALSE(IsPictureBatch({"case.zl3", p2})) << p2;
+    EXPECT_FALSE(IsPictureBatch({"case.zl3"}));
 }
 
 TEST(CommandLine, QuestionMarkFormsAskForHelpButDashQuestionIsAFileName) {

@@ -1,0 +1,203 @@
+#include "graphics/qt_picture_file.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+
+#include "cad/cad_output_state.h"
+#include "graphics/null_canvas.h"
+#include "graphics/qt_painter_canvas.h"
+#include "shell/program.h"
+#include "util/io_error.h"
+#include "util/prompts.h"
+#include "util/safe_file.h"
+#include "util/text.h"
+
+namespace zel3 {
+
+namespace {
+
+constexpr double kA4LongMm = 297.0;
+constexpr double kA4ShortMm = 210.0;
+constexpr double kMmPerInch = 25.4;
+// The printout look is painted on a page of a laser printer's resolution, so that the
+// printer's pen widths keep their weight whatever the picture's resolution.
+constexpr int kPrintoutDpi = 600;
+
+int PictureDpi(const Settings& s) {
+    return std::clamp(s.pictureDpi, kPictureDpiMin, kPictureDpiMax);
+}
+
+// The drawing area scaled to fit the page, centred, on the background colour.
+void PaintScreenLook(Program& program, QPainter& painter, QSize size) {
+    const Rgb bg = RgbFromStored(program.settings.backgroundColor);
+    painter.fillRect(QRect(QPoint(0, 0), size), QColor(bg.r, bg.g, bg.b));
+    const WorldMapping& m = program.graphics.mapping;
+    const double areaW = m.MaxX + 1.0;
+    const double areaH = m.MaxY + 1.0;
+    const double scale = std::min(size.width() / areaW, size.height() / areaH);
+    painter.translate((size.width() - scale * areaW) / 2, (size.height() - scale * areaH) / 2);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(0, 0, areaW, areaH));
+    QtPainterCanvas canvas(painter);
+    program.graphics.FormPaint(canvas);
+}
+
+// The print pass of File -> Print on white paper, in black.
+void PaintPrintLook(Program& program, QPainter& painter, QSize size, int dpi) {
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const double toPicture = static_cast<double>(dpi) / kPrintoutDpi;
+    painter.scale(toPicture, toPicture);
+    QtPainterCanvas page(painter);
+    NullCanvas screen;
+    const PrintPage target{page, static_cast<int>(std::lround(size.width() / toPicture)),
+                           static_cast<int>(std::lround(size.height() / toPicture))};
+    GraphicsEngine& g = program.graphics;
+    const PrintParameters kept = g.print;
+    g.print.colorMode = 1;
+    g.FormPaint(screen, &target);
+    g.print = kept;
+}
+
+QString Title(const Program& program) {
+    const std::string& name = program.run.ProjectName;
+    return QString::fromStdString(name.empty() ? program.identity.ProgramTitle
+                                               : name + " - " + program.identity.ProgramTitle);
+}
+
+QByteArray Svg(Program& program, int dpi) {
+    const QSize size = PicturePageSize(dpi);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(dpi);
+    svg.setTitle(Title(program));
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    PaintPicture(program, painter, size, dpi);
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray Pdf(Program& program, int dpi) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(dpi);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(0, 0, 0, 0)));
+        pdf.setTitle(Title(program));
+        pdf.setCreator(QString::fromStdString(program.identity.ProductName));
+        QPainter painter;
+        if (!painter.begin(&pdf)) return {};
+        PaintPicture(program, painter, QSize(pdf.width(), pdf.height()), dpi);
+        if (!painter.end()) return {};
+    }
+    return buffer.data();
+}
+
+QByteArray Png(Program& program) {
+    const QImage image = PictureImage(program);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG")) return {};
+    return buffer.data();
+}
+
+}  // namespace
+
+QSize PicturePageSize(int dpi) {
+    return {static_cast<int>(std::lround(kA4LongMm / kMmPerInch * dpi)),
+            static_cast<int>(std::lround(kA4ShortMm / kMmPerInch * dpi))};
+}
+
+void PaintPicture(Program& program, QPainter& painter, QSize size, int dpi) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (program.settings.picturePrintLook)
+        PaintPrintLook(program, painter, size, dpi);
+    else
+        PaintScreenLook(program, painter, size);
+    painter.restore();
+}
+
+QImage PictureImage(Program& program) {
+    const int dpi = PictureDpi(program.settings);
+    QImage image(PicturePageSize(dpi), QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    const int dotsPerMeter = static_cast<int>(std::lround(dpi / kMmPerInch * 1000));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    PaintPicture(program, painter, image.size(), dpi);
+    return image;
+}
+
+QByteArray PictureFileBytes(Program& program, int kind) {
+    const int dpi = PictureDpi(program.settings);
+    switch (kind) {
+        case kCadSvg:
+            return Svg(program, dpi);
+        case kCadPdf:
+            return Pdf(program, dpi);
+        case kCadPng:
+            return Png(program);
+        default:
+            return {};
+    }
+}
+
+void WritePictureFile(Program& program, int kind, const std::string& path) {
+    const QByteArray bytes = PictureFileBytes(program, kind);
+    if (bytes.isEmpty()) throw IoError(path, EIO);
+    WriteFileReplacing(path, bytes.toStdString());
+}
+
+int PictureKindOfName(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return 0;
+    const std::string ext = UpperAscii(path.substr(dot + 1));
+    if (ext == "SVG") return kCadSvg;
+    if (ext == "PDF") return kCadPdf;
+    if (ext == "PNG") return kCadPng;
+    return 0;
+}
+
+void SavePictureAs(Program& program) {
+    std::string name;
+    if (!program.platform().SaveFileDialog(WithBackslash(program.settings.folders.CadDir),
+                                           "*.svg|*.svg|*.pdf|*.pdf|*.png|*.png", "hilfebild",
+                                           name) ||
+        name.empty())
+        return;
+    int kind = PictureKindOfName(name);
+    if (kind == 0) {
+        name += ".svg";
+        kind = kCadSvg;
+    }
+    try {
+        WritePictureFile(program, kind, name);
+    } catch (const IoError& e) {
+        ReportDisplayedError(program.ui, e.what());
+    }
+}
+
+void InstallPictureFiles(Program& program) {
+    program.writePicture = [&program](int kind, const std::string& path) {
+        WritePictureFile(program, kind, path);
+    };
+}
+
+}  // namespace zel3

@@ -1,0 +1,97 @@
+// "/CADi:j" with i = 6, 7, 8 through the real executable, without a display: wzel3 hands the
+// job to the window program, which paints offscreen.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "config/config_file.h"
+#include "config/settings.h"
+#include "support/temp_folder.h"
+
+namespace zel3::test {
+namespace {
+
+// Width and height from a PNG file's IHDR chunk; 0 when it is no PNG.
+struct PngHeader {
+    explicit PngHeader(const std::string& png) {
+        if (png.size() < 24 || png.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return;
+        width = Be32(png, 16);
+        height = Be32(png, 20);
+    }
+    static int Be32(const std::string& s, size_t at) {
+        int v = 0;
+        for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<unsigned char>(s[at + i]);
+        return v;
+    }
+    int width = 0;
+    int height = 0;
+};
+
+class PictureBatchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::copy_file(std::string(ZEL3_TEST_SOURCE_DIR) +
+                                       "/../data/examples/kugel_kugel.zl3",
+                                   temp / "kugel_kugel.zl3");
+    }
+    // Runs wzel3 in the temporary folder with no display at all; the exit code.
+    int Run(const std::string& args) {
+        const std::string cmd = "cd '" + temp.Dir() +
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+                                "ZEL3_HOME='" +
+                                temp.Dir() + "' TEMP='" + temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " +
+                                args + " >'" + temp.Dir() + "out.log' 2>&1";
+        const int status = std::system(cmd.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Log() const { return ReadBytes(temp / "out.log"); }
+    TempFolder temp;
+};
+
+TEST_F(PictureBatchTest, EachKindWritesItsFileBesideTheProject) {
+    ASSERT_EQ(Run("kugel_kugel.zl3 /CAD6:3 /NOGUI"), 0) << Log();
+    EXPECT_NE(ReadBytes(temp / "kugel_kugel.svg").find("<svg"), std::string::npos);
+    ASSERT_EQ(Run("kugel_kugel.zl3 --cad=7:4"), 0) << Log();
+    EXPECT_EQ(ReadBytes(temp / "kugel_kugel.pdf").substr(0, 5), "%PDF-");
+    ASSERT_EQ(Run("kugel_kugel.zl3 /cad8:1"), 0) << Log();
+    // A4 landscape at 150 dpi.
+    PngHeader png(ReadBytes(temp / "kugel_kugel.png"));
+    EXPECT_EQ(png.width, 1754);
+    EXPECT_EQ(png.height, 1240);
+    // An item that does not exist draws nothing and is no failure, as for DXF.
+    EXPECT_EQ(Run("kugel_kugel.zl3 /CAD6:9"), 0) << Log();
+}
+
+TEST_F(PictureBatchTest, PrintoutLookAndResolutionComeFromTheSettings) {
+    Settings s;
+    s.picturePrintLook = true;
+    s.pictureDpi = 75;
+    WriteBytes(temp / "zel3.cfg", ConfigurationText(s, "zel3", "2.7"));
+    ASSERT_EQ(Run("kugel_kugel.zl3 /CAD8:3"), 0) << Log();
+    PngHeader png(ReadBytes(temp / "kugel_kugel.png"));
+    EXPECT_EQ(png.width, 877);
+    EXPECT_EQ(png.height, 620);
+}
+
+TEST_F(PictureBatchTest, UnwritableTargetEndsWithOneAndLosesNothing) {
+    // A folder where the picture should go cannot be replaced by it.
+    std::filesystem::create_directory(temp / "kugel_kugel.pdf");
+    WriteBytes(temp / "kugel_kugel.pdf/inhalt", "bleibt");
+    EXPECT_EQ(Run("kugel_kugel.zl3 /CAD7:3 /NOGUI"), 1) << Log();
+    EXPECT_NE(Log().find("kugel_kugel.pdf"), std::string::npos) << Log();
+    EXPECT_EQ(ReadBytes(temp / "kugel_kugel.pdf/inhalt"), "bleibt");
+    // No temporary file is left beside it.
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(temp.Dir()))
+        if (e.is_regular_file()) ++files;
+    EXPECT_EQ(files, 2) << "the project and the log";
+    // A missing project is a failed job that writes nothing, as for every batch job.
+    EXPECT_EQ(Run("fehlt.zl3 /CAD6:3"), 1);
+    EXPECT_FALSE(std::filesystem::exists(temp / "fehlt.svg"));
+}
+
+}  // namespace
+}  // namespace zel3::test
