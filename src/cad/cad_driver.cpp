@@ -19,6 +19,7 @@
 #include "util/file_prompts.h"
 #include "util/io_error.h"
 #include "util/number_text.h"
+#include "util/prompts.h"
 #include "util/text.h"
 
 namespace zel3 {
@@ -116,10 +117,10 @@ void CadDriver::CadOpen(int kind) {
 
     if (kind == 0) {
         int selected = remembered;
-        std::vector<std::string> options(std::begin(kKindTexts), std::end(kKindTexts));
-        for (size_t i = 0; i < options.size(); ++i) ui_.optionTexts[i + 1] = options[i];
+        SetOptionTexts(ui_, std::vector<std::string>(std::begin(kKindTexts), std::end(kKindTexts)));
         ui_.helpNumber = 2050;
-        if (!ui_.platform.RadioDialog("CAD-Code", options, selected)) ui_.errorFlag = true;
+        // Eight kinds are more than the radio buttons hold: the list dialog asks.
+        AskChoice(ui_, "CAD-Code", static_cast<int>(std::size(kKindTexts)), selected);
         kind = selected;
         if (!ui_.errorFlag && kind == kCadPlot)
             ChoosePlotCommand(ui_, program_.settings, program_.plotCommand,

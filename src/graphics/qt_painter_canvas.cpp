@@ -82,17 +82,20 @@ void QtPainterCanvas::Text(int x, int y, const std::string& utf8, const FontSpec
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strikeOut);
     const QString text = QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size()));
+    int stretch = 0;
     if (font.width > 0) {
         // The requested character width, relative to the font's own average width.
         const QFontMetrics fm(f);
         const int natural = fm.averageCharWidth();
-        if (natural > 0) f.setStretch(std::clamp(100 * font.width / natural, 1, 4000));
+        if (natural > 0) stretch = std::clamp(100 * font.width / natural, 1, 4000);
     }
+    if (textWidth_ == TextWidth::Stretch && stretch > 0) f.setStretch(stretch);
     p_.setFont(f);
     p_.setPen(ToQ(color));
     p_.setBackgroundMode(Qt::TransparentMode);
     p_.translate(x, y);
     p_.rotate(-font.escapement / 10.0);
+    if (textWidth_ == TextWidth::Scale && stretch > 0) p_.scale(stretch / 100.0, 1.0);
     p_.drawText(QPoint(0, QFontMetrics(f).ascent()), text);
     p_.restore();
 }

@@ -9,7 +9,12 @@ namespace zel3 {
 
 class QtPainterCanvas : public Canvas {
   public:
-    explicit QtPainterCanvas(QPainter& painter) : p_(painter) {}
+    // How a text gets its requested character width: by the font's stretch (which may pick a
+    // narrow face), or by scaling the painter, for devices that drop the stretch (SVG).
+    enum class TextWidth { Stretch, Scale };
+
+    explicit QtPainterCanvas(QPainter& painter, TextWidth textWidth = TextWidth::Stretch)
+        : p_(painter), textWidth_(textWidth) {}
 
     void SetPen(const Rgb& color, PenStyle style, int width) override;
     void SetBrush(const Rgb& color, bool solid) override;
@@ -22,6 +27,7 @@ class QtPainterCanvas : public Canvas {
 
   private:
     QPainter& p_;
+    TextWidth textWidth_;
 };
 
 }  // namespace zel3

@@ -35,7 +35,8 @@ int PictureDpi(const Settings& s) {
 }
 
 // The drawing area scaled to fit the page, centred, on the background colour.
-void PaintScreenLook(Program& program, QPainter& painter, QSize size) {
+void PaintScreenLook(Program& program, QPainter& painter, QSize size,
+                     QtPainterCanvas::TextWidth textWidth) {
     const Rgb bg = RgbFromStored(program.settings.backgroundColor);
     painter.fillRect(QRect(QPoint(0, 0), size), QColor(bg.r, bg.g, bg.b));
     const WorldMapping& m = program.graphics.mapping;
@@ -45,16 +46,17 @@ void PaintScreenLook(Program& program, QPainter& painter, QSize size) {
     painter.translate((size.width() - scale * areaW) / 2, (size.height() - scale * areaH) / 2);
     painter.scale(scale, scale);
     painter.setClipRect(QRectF(0, 0, areaW, areaH));
-    QtPainterCanvas canvas(painter);
+    QtPainterCanvas canvas(painter, textWidth);
     program.graphics.FormPaint(canvas);
 }
 
 // The print pass of File -> Print on white paper, in black.
-void PaintPrintLook(Program& program, QPainter& painter, QSize size, int dpi) {
+void PaintPrintLook(Program& program, QPainter& painter, QSize size, int dpi,
+                    QtPainterCanvas::TextWidth textWidth) {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const double toPicture = static_cast<double>(dpi) / kPrintoutDpi;
     painter.scale(toPicture, toPicture);
-    QtPainterCanvas page(painter);
+    QtPainterCanvas page(painter, textWidth);
     NullCanvas screen;
     const PrintPage target{page, static_cast<int>(std::lround(size.width() / toPicture)),
                            static_cast<int>(std::lround(size.height() / toPicture))};
@@ -83,7 +85,8 @@ QByteArray Svg(Program& program, int dpi) {
     svg.setTitle(Title(program));
     QPainter painter;
     if (!painter.begin(&svg)) return {};
-    PaintPicture(program, painter, size, dpi);
+    // The SVG generator drops a font's stretch; a scaled painter keeps the text widths.
+    PaintPicture(program, painter, size, dpi, QtPainterCanvas::TextWidth::Scale);
     painter.end();
     return buffer.data();
 }
@@ -121,14 +124,15 @@ QSize PicturePageSize(int dpi) {
             static_cast<int>(std::lround(kA4ShortMm / kMmPerInch * dpi))};
 }
 
-void PaintPicture(Program& program, QPainter& painter, QSize size, int dpi) {
+void PaintPicture(Program& program, QPainter& painter, QSize size, int dpi,
+                  QtPainterCanvas::TextWidth textWidth) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (program.settings.picturePrintLook)
-        PaintPrintLook(program, painter, size, dpi);
+        PaintPrintLook(program, painter, size, dpi, textWidth);
     else
-        PaintScreenLook(program, painter, size);
+        PaintScreenLook(program, painter, size, textWidth);
     painter.restore();
 }
 

@@ -10,7 +10,7 @@
 #include <QSize>
 #include <string>
 
-class QPainter;
+#include "graphics/qt_painter_canvas.h"
 
 namespace zel3 {
 
@@ -20,7 +20,8 @@ class Program;
 QSize PicturePageSize(int dpi);
 
 // Paints the picture onto a device of size pixels; dpi is the device's resolution.
-void PaintPicture(Program& program, QPainter& painter, QSize size, int dpi);
+void PaintPicture(Program& program, QPainter& painter, QSize size, int dpi,
+                  QtPainterCanvas::TextWidth textWidth = QtPainterCanvas::TextWidth::Stretch);
 
 // The picture as an image at the configured resolution (what a PNG file holds).
 QImage PictureImage(Program& program);

@@ -191,7 +191,8 @@ TEST_F(CadTest, KindQuestionPreselectsTheLastKind) {
     CadDriver cad(*program);
     cad.CadOpen(0);
     ASSERT_FALSE(program->ui.errorFlag);
-    EXPECT_EQ(platform->requests[0].kind, "radio");
+    EXPECT_EQ(platform->requests[0].kind, "list");
+    EXPECT_EQ(platform->requests[0].prompt, "CAD-Code");
     EXPECT_EQ(platform->requests[0].preset, "5");
     EXPECT_EQ(platform->requests[0].options.size(), 8u);
     EXPECT_EQ(platform->requests[0].options[5], "SVG");
