@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "cad/cad_test_fixture.h"
-#include "shell/cad_batch.h"
 #include "util/io_error.h"
 
 namespace zel3 {
@@ -59,18 +58,11 @@ TEST_F(PictureOutputTest, PicturesAreTheScreenDrawingWrittenUnderTheChosenName) 
     EXPECT_FALSE(std::filesystem::exists(dir + "/bild.svg"));
 }
 
-TEST_F(PictureOutputTest, CancelOrAProgramWithoutPicturesWritesNothing) {
-    platform->dialogAnswers.push_back(test::DialogAnswer::Cancel());
-    Draw(kCadPdf);
-    EXPECT_TRUE(program->ui.errorFlag);
-    EXPECT_TRUE(written.empty());
-
-    program->ui.errorFlag = false;
+TEST_F(PictureOutputTest, AProgramWithoutPicturesRefusesTheKind) {
     program->writePicture = nullptr;
-    const size_t asked = platform->requests.size();
     Draw(kCadSvg);
     EXPECT_TRUE(program->ui.errorFlag);
-    EXPECT_EQ(platform->requests.size(), asked) << "no file asked for";
+    EXPECT_TRUE(platform->requests.empty()) << "no file asked for";
 }
 
 TEST_F(PictureOutputTest, AFailedWriteEndsTheCommandAndStillRemovesTheBlockFiles) {
@@ -79,17 +71,6 @@ TEST_F(PictureOutputTest, AFailedWriteEndsTheCommandAndStillRemovesTheBlockFiles
     platform->dialogAnswers.push_back(test::DialogAnswer::Text(dir + "/bild.png"));
     EXPECT_THROW(Draw(kCadPng), IoError);
     EXPECT_FALSE(std::filesystem::exists(dir + "/$BLOCK.dx$"));
-}
-
-TEST_F(PictureOutputTest, BatchJobsNameThePictureAfterTheProject) {
-    program->run.CadBatch = true;
-    program->run.ProjectName = dir + "/kugel";
-    RunCadBatch(*program, kCadSvg, 4);
-    RunCadBatch(*program, kCadPng, 3);
-    ASSERT_EQ(written.size(), 2u);
-    EXPECT_EQ(written[0].second, dir + "/kugel.svg");
-    EXPECT_EQ(written[1].second, dir + "/kugel.png");
-    EXPECT_TRUE(platform->requests.empty()) << "a batch job asks nothing";
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Pictures as SVG, PDF and PNG: read back by independent programs (rsvg-convert, poppler) and
 // compared with the screen picture painted through the same replay.
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -18,7 +17,6 @@
 #include "shell/program.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
-#include "util/io_error.h"
 
 using namespace zel3;
 
@@ -202,30 +200,6 @@ class PictureFileTest : public QObject {
             }
         QVERIFY(dark > 1000);
         QCOMPARE(p.graphics.print.colorMode, 2);  // the print settings are left alone
-    }
-
-    void failedWriteKeepsTheOldFileAndSaysWhy() {
-        FormSheet sheet;
-        const std::string folder = sheet.temp / "blatt.svg";
-        QVERIFY(QDir().mkdir(QString::fromStdString(folder)));
-        test::WriteBytes(folder + "/inhalt", "bleibt");
-        bool thrown = false;
-        try {
-            WritePictureFile(*sheet.program, kCadSvg, folder);
-        } catch (const IoError& e) {
-            thrown = std::string(e.what()).find("blatt.svg") != std::string::npos;
-        }
-        QVERIFY(thrown);
-        QCOMPARE(test::ReadBytes(folder + "/inhalt"), std::string("bleibt"));
-        QCOMPARE(QDir(QString::fromStdString(sheet.temp.Dir())).entryList(QDir::Files).size(), 0);
-    }
-
-    void fileNamesChooseTheKind() {
-        QCOMPARE(PictureKindOfName("/a/b.svg"), int(kCadSvg));
-        QCOMPARE(PictureKindOfName("b.PDF"), int(kCadPdf));
-        QCOMPARE(PictureKindOfName("/x.png/b.Png"), int(kCadPng));
-        QCOMPARE(PictureKindOfName("/x.png/b"), 0);
-        QCOMPARE(PictureKindOfName("b.dxf"), 0);
     }
 
     void helpPictureIsSavedUnderTheNameChosen() {

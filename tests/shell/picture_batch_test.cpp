@@ -61,8 +61,6 @@ TEST_F(PictureBatchTest, EachKindWritesItsFileBesideTheProject) {
     PngHeader png(ReadBytes(temp / "kugel_kugel.png"));
     EXPECT_EQ(png.width, 1754);
     EXPECT_EQ(png.height, 1240);
-    // An item that does not exist draws nothing and is no failure, as for DXF.
-    EXPECT_EQ(Run("kugel_kugel.zl3 /CAD6:9"), 0) << Log();
 }
 
 TEST_F(PictureBatchTest, PrintoutLookAndResolutionComeFromTheSettings) {
@@ -88,9 +86,6 @@ TEST_F(PictureBatchTest, UnwritableTargetEndsWithOneAndLosesNothing) {
     for (const auto& e : std::filesystem::directory_iterator(temp.Dir()))
         if (e.is_regular_file()) ++files;
     EXPECT_EQ(files, 2) << "the project and the log";
-    // A missing project is a failed job that writes nothing, as for every batch job.
-    EXPECT_EQ(Run("fehlt.zl3 /CAD6:3"), 1);
-    EXPECT_FALSE(std::filesystem::exists(temp / "fehlt.svg"));
 }
 
 }  // namespace
