@@ -29,6 +29,7 @@ constexpr double kMmPerInch = 25.4;
 // The printout look is painted on a page of a laser printer's resolution, so that the
 // printer's pen widths keep their weight whatever the picture's resolution.
 constexpr int kPrintoutDpi = 600;
+constexpr int kPngQuality = 85;
 
 int PictureDpi(const Settings& s) {
     return std::clamp(s.pictureDpi, kPictureDpiMin, kPictureDpiMax);
@@ -113,7 +114,8 @@ QByteArray Png(Program& program) {
     const QImage image = PictureImage(program);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "PNG")) return {};
+    // zlib's fastest level: a third larger than its default and half the time.
+    if (image.isNull() || !image.save(&buffer, "PNG", kPngQuality)) return {};
     return buffer.data();
 }
 
