@@ -11,6 +11,7 @@
 #include "graphics/contact_sheet.h"
 #include "graphics/qt_picture_file.h"
 #include "project/project_files.h"
+#include "shell/program.h"
 #include "util/batch_platform.h"
 
 namespace {
