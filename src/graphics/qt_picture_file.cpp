@@ -13,6 +13,7 @@
 #include "cad/cad_output_state.h"
 #include "graphics/null_canvas.h"
 #include "graphics/qt_painter_canvas.h"
+#include "graphics/screen_replay.h"
 #include "shell/program.h"
 #include "util/io_error.h"
 #include "util/prompts.h"
@@ -35,20 +36,13 @@ int PictureDpi(const Settings& s) {
     return std::clamp(s.pictureDpi, kPictureDpiMin, kPictureDpiMax);
 }
 
-// The drawing area scaled to fit the page, centred, on the background colour.
+// The window's picture at the page's size, on the background colour.
 void PaintScreenLook(Program& program, QPainter& painter, QSize size,
                      QtPainterCanvas::TextWidth textWidth) {
     const Rgb bg = RgbFromStored(program.settings.backgroundColor);
     painter.fillRect(QRect(QPoint(0, 0), size), QColor(bg.r, bg.g, bg.b));
-    const WorldMapping& m = program.graphics.mapping;
-    const double areaW = m.MaxX + 1.0;
-    const double areaH = m.MaxY + 1.0;
-    const double scale = std::min(size.width() / areaW, size.height() / areaH);
-    painter.translate((size.width() - scale * areaW) / 2, (size.height() - scale * areaH) / 2);
-    painter.scale(scale, scale);
-    painter.setClipRect(QRectF(0, 0, areaW, areaH));
     QtPainterCanvas canvas(painter, textWidth);
-    program.graphics.FormPaint(canvas);
+    PaintScreen(program.graphics, canvas, size.width(), size.height());
 }
 
 // The print pass of File -> Print on white paper, in black.
@@ -129,7 +123,7 @@ QSize PicturePageSize(int dpi) {
 void PaintPicture(Program& program, QPainter& painter, QSize size, int dpi,
                   QtPainterCanvas::TextWidth textWidth) {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
+    // As the window paints: lines stay crisp on the pixels they fall on.
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (program.settings.picturePrintLook)
         PaintPrintLook(program, painter, size, dpi, textWidth);

@@ -1,7 +1,7 @@
 #pragma once
 // Pictures as files: the display list replayed through the QPainter canvas onto an SVG
-// generator, a PDF writer or an image. The picture is an A4 landscape page holding the drawing
-// area as the window shows it, on the configured background colour; with the setting
+// generator, a PDF writer or an image. The picture is an A4 landscape page showing what the
+// window would show at that size, on the configured background colour; with the setting
 // "Bilddatei wie Ausdruck ?" it is the printout's look instead (black on white, with the
 // printer mapping of File -> Print).
 

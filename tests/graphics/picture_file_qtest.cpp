@@ -166,7 +166,7 @@ class PictureFileTest : public QObject {
         QImage png(QString::fromStdString(sheet.temp / "blatt.png"));
         QCOMPARE(png.size(), QSize(877, 620));  // A4 landscape at 75 dpi
         QCOMPARE(qRound(png.dotsPerMeterX() * 0.0254), 75);
-        // 1000 x 700 fills the width; the background shows above and below it.
+        // The corners show the background.
         QCOMPARE(png.pixel(0, 0) & 0xFFFFFF, qRgb(0x10, 0x20, 0x40) & 0xFFFFFF);
         QCOMPARE(png.pixel(876, 619) & 0xFFFFFF, qRgb(0x10, 0x20, 0x40) & 0xFFFFFF);
         p.settings.pictureDpi = 150;
