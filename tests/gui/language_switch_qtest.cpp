@@ -12,7 +12,6 @@
 #include "dbf/table_browser_window.h"
 #include "report/message_description_dialog.h"
 #include "shell/main_window.h"
-#include "shell/qt_translations.h"
 #include "util/qt_platform.h"
 
 using namespace zel3;
@@ -80,14 +79,6 @@ class LanguageSwitchTest : public QObject {
         QCOMPARE(CancelButtonText(), QString("Cancel"));
         w.ApplyQtTranslations(0);  // the built-in captions: German like the program's dialogs
         QCOMPARE(CancelButtonText(), QString("Abbrechen"));
-    }
-
-    void everyLanguageWithACatalogueFindsIt() {
-        QtTranslations t;
-        for (int n = 0; n <= 9; ++n) {
-            const bool expected = !QtTranslations::CatalogueName(n).isEmpty();
-            QCOMPARE(t.Apply(n), expected);
-        }
     }
 
     void descriptionWindowShowsTheLabelsItIsGiven() {

@@ -98,11 +98,6 @@ TEST_F(JsonBatchTest, EveryShippedExampleGivesOneCompleteObjectInTheOrderGiven) 
     EXPECT_EQ(At("0.bodies.0.kind"), "\"sphere\"");
     EXPECT_EQ(At("2.bodies.1.kind"), "\"plane\"");
     EXPECT_EQ(At("3.bodies.0.kind"), "\"cylinder\"");
-    // Two steel spheres d = 20 mm at 1000 N: p max = 1.5 F / (pi a^2), a = (3 * 0.91 * F /
-    // (E * 0.4))^(1/3).
-    const double a = std::cbrt(3 * 0.91 * 1000 / (210000 * 0.4));
-    EXPECT_NEAR(Number("0.results.a1"), a, 1e-12);
-    EXPECT_NEAR(Number("0.results.pmax"), 1.5 * 1000 / (M_PI * a * a), 1e-8);
     EXPECT_EQ(Number("0.F"), 1000.0);
 }
 
