@@ -7,7 +7,6 @@ PACKAGES="
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   libxlsxwriter-dev nlohmann-json3-dev
-  libxlsxwriter-dev nlohmann-json3-dev
   qt6-translations-l10n fonts-nanum
   python3 python3-ezdxf python3-dbfread python3-openpyxl python3-mpmath python3-scipy
   fonts-liberation xdg-utils poppler-utils desktop-file-utils

@@ -162,6 +162,11 @@ TEST_F(JsonBatchTest, ExitCodesAndTheClassicSwitches) {
     WriteBytes(temp / "gut.zl3", ReadBytes(kExamples + "rolle_rolle.zl3"));
     EXPECT_EQ(Run("--json gut.zl3 /NOGUI"), 0);
     EXPECT_EQ(At("count"), "1");
+    EXPECT_FALSE(Has("0.results.vonMises"));
+    EXPECT_EQ(Run("--json --method=exact gut.zl3"), 0);
+    EXPECT_EQ(At("0.method"), "\"exact\"");
+    EXPECT_GT(Number("0.results.vonMises"), 0.0);
+    EXPECT_GT(Number("0.results.zVonMises"), 0.0);
     EXPECT_EQ(Run("--json"), 1) << "no file to report on";
     EXPECT_EQ(At("count"), "0");
     EXPECT_NE(ReadBytes(temp / "err.log").find("--json"), std::string::npos);
