@@ -10,6 +10,7 @@
 #include "shell/batch_run.h"
 #include "shell/command_line.h"
 #include "shell/help_screen.h"
+#include "shell/json_batch.h"
 #include "shell/program.h"
 #include "util/batch_platform.h"
 
@@ -57,6 +58,20 @@ int main(int argc, char** argv) {
         ProgramIdentity id;
         std::cout << "w" << id.ShortName << ' ' << id.VersionText << '\n';
         return 0;
+    }
+
+    if (cl.json) {
+        const std::vector<std::string> files = JsonProjectFiles(cl.params);
+        if (files.empty()) {
+            std::cerr << "wzel3: --json needs at least one project file\n";
+            return 1;
+        }
+        auto platform = std::make_unique<BatchPlatform>();
+        BatchPlatform& batch = *platform;
+        Program program(std::move(platform));
+        program.args = cl.params;
+        program.methodOverride = cl.method;
+        return RunJsonBatch(program, batch, files, std::cout);
     }
 
 #ifdef ZEL3_WINDOW_PROGRAM

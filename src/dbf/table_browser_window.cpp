@@ -172,7 +172,6 @@ void Tdbf4::BuildNavigator(QWidget* bar) {
 
 void Tdbf4::BuildMenus() {
     auto* bar = qobject_cast<QMenuBar*>(layout()->menuBar());
-    const LanguageTexts& lang = program_.language;
     auto item = [this](QMenu* menu, const char* name, const QString& text,
                        const std::function<void()>& action) {
         QAction* a = menu->addAction(text);
@@ -180,7 +179,7 @@ void Tdbf4::BuildMenus() {
         connect(a, &QAction::triggered, this, action);
         return a;
     };
-    fileMenu_ = bar->addMenu(Q(lang.General(kFile)));
+    fileMenu_ = bar->addMenu(QString());
     fileMenu_->setObjectName(QStringLiteral("mi_dbfFile"));
     item(fileMenu_, "mi_dbfExportHtml", QStringLiteral("Export HTML"), [this] { ExportHtml(); });
     item(fileMenu_, "mi_dbfSaveDelimited", QStringLiteral("Save As Delimited"),
@@ -190,12 +189,11 @@ void Tdbf4::BuildMenus() {
     appendDelimited_ = item(fileMenu_, "mi_dbfAppendDelimited", QStringLiteral("Append Delimited"),
                             [this] { AppendDelimited(); });
     fileMenu_->addSeparator();
-    item(fileMenu_, "mi_dbfPrint", Q(lang.General(kPrint)) + QStringLiteral(".."),
-         [this] { PrintTableReport(); });
+    printItem_ = item(fileMenu_, "mi_dbfPrint", QString(), [this] { PrintTableReport(); });
     fileMenu_->addSeparator();
-    item(fileMenu_, "mi_dbfExit", Q(lang.General(kExit)), [this] { Ok(); });
+    exitItem_ = item(fileMenu_, "mi_dbfExit", QString(), [this] { Ok(); });
 
-    editMenu_ = bar->addMenu(Q(lang.General(kEdit)));
+    editMenu_ = bar->addMenu(QString());
     editMenu_->setObjectName(QStringLiteral("mi_dbfEdit"));
     item(editMenu_, "mi_dbfAppend", QStringLiteral("Append"), [this] { AppendRecord(); });
     QAction* pack = item(editMenu_, "mi_dbfPack", QStringLiteral("Pack"), [this] { PackTable(); });
@@ -203,7 +201,7 @@ void Tdbf4::BuildMenus() {
     pack->setStatusTip(pack->toolTip());
     editMenu_->setToolTipsVisible(true);
 
-    viewMenu_ = bar->addMenu(Q(lang.General(kView)));
+    viewMenu_ = bar->addMenu(QString());
     viewMenu_->setObjectName(QStringLiteral("mi_dbfView"));
     item(viewMenu_, "mi_dbfSearch", QStringLiteral("&Suchen"), [this] {
         Search();
@@ -212,7 +210,7 @@ void Tdbf4::BuildMenus() {
         SearchNext();
     })->setShortcut(QKeySequence::FindNext);
 
-    helpMenu_ = bar->addMenu(Q(lang.General(kHelp)));
+    helpMenu_ = bar->addMenu(QString());
     helpMenu_->setObjectName(QStringLiteral("mi_dbfHelp"));
     structure_ = item(helpMenu_, "mi_dbfStructure", QStringLiteral("dbf Structure"),
                       [this] { ShowStructure(); });
@@ -225,6 +223,17 @@ void Tdbf4::BuildMenus() {
     fileNameItem_ = item(helpMenu_, "mi_dbfFileName", QString(), [this] {
         if (table_) ShowNote(program_.ui, Utf8ToOem(table_->FileName()));
     });
+    ApplyMenuTexts();
+}
+
+void Tdbf4::ApplyMenuTexts() {
+    const LanguageTexts& lang = program_.language;
+    fileMenu_->setTitle(Q(lang.General(kFile)));
+    printItem_->setText(Q(lang.General(kPrint)));  // the word carries its dots already
+    exitItem_->setText(Q(lang.General(kExit)));
+    editMenu_->setTitle(Q(lang.General(kEdit)));
+    viewMenu_->setTitle(Q(lang.General(kView)));
+    helpMenu_->setTitle(Q(lang.General(kHelp)));
 }
 
 QString Tdbf4::Display(const std::string& stored) const {

@@ -64,6 +64,9 @@ class Tdbf4 : public QDialog, public TableBrowser {
     void PrintTableReport();
     void ShowStructure();
 
+    // Menu words of the current language, after a language switch.
+    void ApplyMenuTexts();
+
   protected:
     void done(int result) override;
 
@@ -119,6 +122,8 @@ class Tdbf4 : public QDialog, public TableBrowser {
     QMenu* editMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    QAction* printItem_ = nullptr;
+    QAction* exitItem_ = nullptr;
     QAction* appendDbf_ = nullptr;
     QAction* appendDelimited_ = nullptr;
     QAction* structure_ = nullptr;

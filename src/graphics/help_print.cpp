@@ -57,8 +57,9 @@ class Port {
     int fd_;
 };
 
-bool Fail(UiState& ui, const std::string& text) {
-    ReportError(ui, text);
+// display: the text in the display code page, as it names files.
+bool Fail(UiState& ui, const std::string& display) {
+    ReportDisplayedError(ui, display);
     ui.errorFlag = true;
     return false;
 }

@@ -11,13 +11,14 @@ namespace zel3 {
 
 MessageDescriptionDialog::MessageDescriptionDialog(const QString& message, const QString& cause,
                                                    const QString& remedy, const HelpRequest& help,
-                                                   QWidget* parent)
+                                                   QWidget* parent, const DescriptionLabels& labels)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Thelperr"));
-    setWindowTitle(QStringLiteral("Fehlermeldung"));
+    setWindowTitle(QString::fromStdString(labels.message));
     auto* layout = new QVBoxLayout(this);
 
-    auto* messageLabel = new QLabel(QStringLiteral("Fehlermeldung"), this);
+    auto* messageLabel = new QLabel(QString::fromStdString(labels.message), this);
+    messageLabel->setObjectName(QStringLiteral("Label_message"));
     auto* messageEdit = new QLineEdit(message, this);
     messageEdit->setObjectName(QStringLiteral("Edit_message"));
     messageEdit->setReadOnly(true);
@@ -25,8 +26,9 @@ MessageDescriptionDialog::MessageDescriptionDialog(const QString& message, const
     layout->addWidget(messageLabel);
     layout->addWidget(messageEdit);
 
-    auto addMemo = [&](const QString& caption, const QString& text, const char* name) {
-        auto* label = new QLabel(caption, this);
+    auto addMemo = [&](const std::string& caption, const QString& text, const char* name) {
+        auto* label = new QLabel(QString::fromStdString(caption), this);
+        label->setObjectName(QStringLiteral("Label_") + QString::fromLatin1(name + 5));
         auto* memo = new QPlainTextEdit(this);
         memo->setObjectName(QString::fromLatin1(name));
         memo->setPlainText(text);
@@ -36,14 +38,14 @@ MessageDescriptionDialog::MessageDescriptionDialog(const QString& message, const
         layout->addWidget(memo);
         return memo;
     };
-    cause_ = addMemo(QStringLiteral("Ursache"), cause, "Memo_ursache");
-    remedy_ = addMemo(QStringLiteral("Abhilfe"), remedy, "Memo_abhilfe");
+    cause_ = addMemo(labels.cause, cause, "Memo_ursache");
+    remedy_ = addMemo(labels.remedy, remedy, "Memo_abhilfe");
     // Filling the fields above is not an edit; only what the user types marks the window.
     connect(cause_, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });
     connect(remedy_, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });
 
     auto* row = new QHBoxLayout;
-    auto* helpButton = new QPushButton(QStringLiteral("&Hilfe"), this);
+    auto* helpButton = new QPushButton(QString::fromStdString(labels.help), this);
     helpButton->setObjectName(QStringLiteral("Button_help"));
     helpButton->setAutoDefault(false);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "docu/qt_dialog_buttons.h"
+#include "util/platform.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -15,7 +16,8 @@ class MessageDescriptionDialog : public QDialog {
     Q_OBJECT
   public:
     MessageDescriptionDialog(const QString& message, const QString& cause, const QString& remedy,
-                             const HelpRequest& help, QWidget* parent = nullptr);
+                             const HelpRequest& help, QWidget* parent = nullptr,
+                             const DescriptionLabels& labels = {});
 
     QString cause() const;
     QString remedy() const;

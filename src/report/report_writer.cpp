@@ -287,13 +287,13 @@ void ReportWriter::StartWithFile(const std::string& commandLine, const std::stri
     std::vector<std::string> words = SplitCommandLine(commandLine);
     const std::string program = words.empty() ? Trim(commandLine) : words.front();
     if (!ProgramExists(program)) {
-        ReportError(ui_, program + " not found");
+        ReportDisplayedError(ui_, program + " not found");
         return;
     }
     ui_.platform.SetBusy(true);
     bool started = ui_.platform.StartProgram(commandLine + " " + Quoted(file));
     ui_.platform.SetBusy(false);
-    if (!started) ReportError(ui_, program + " not found");
+    if (!started) ReportDisplayedError(ui_, program + " not found");
 }
 
 // The text as the text window would show it, straight to the clipboard.
@@ -325,7 +325,9 @@ void ReportWriter::FinishTarget(const std::string& file) {
             break;
         case kTargetFile:
             WriteConvertedCopy(file, outwin, settings_.text);
-            ShowNote(ui_, file + " und Windows-Datei outwin.txt wurden angelegt..");
+            // The file name is already a display text; only the words are stored ones.
+            ShowNoteDisplayed(ui_, file + DisplayText(ui_, " und Windows-Datei outwin.txt "
+                                                           "wurden angelegt.."));
             break;
         case kTargetPrinter: {
             const std::string copy = file + ".utf8";

@@ -40,7 +40,7 @@ void ShowMessageWindow(UiState& ui, const MessageList& list, const MessageWindow
         AskChoice(ui, "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
                   closing, chosen);
         if (ui.errorFlag || chosen == closing) return;
-        ShowMessageDescription(ui, list.MessageText(chosen), setup.descriptionFile);
+        ShowMessageDescription(ui, list.MessageText(chosen), setup.descriptionFile, setup.labels);
         if (ui.errorFlag) return;
         i = chosen + 1;
         if (i == closing) return;
@@ -53,10 +53,14 @@ void ShowMessageWindow(Program& program) {
                                                    program.identity.ShortName);
     setup.helpLevel = program.settings.helpLevel;
     setup.noGui = program.NoGui();
+    const LanguageTexts& language = program.language;
+    setup.labels = {language.General(kErrorMessage), language.General(kCause),
+                    language.General(kRemedy), language.General(kHelp)};
     ShowMessageWindow(program.ui, program.messages, setup);
 }
 
-void ShowMessageDescription(UiState& ui, const std::string& message, const std::string& file) {
+void ShowMessageDescription(UiState& ui, const std::string& message, const std::string& file,
+                            const DescriptionLabels& labels) {
     if (!CheckFileReadable(ui, file)) return;
     const MessageDescription d = FindMessageDescription(file, message);
     if (d.status != DescriptionStatus::Found) {
@@ -70,7 +74,8 @@ void ShowMessageDescription(UiState& ui, const std::string& message, const std::
     bool ok = false;
     {
         DialogHelpScope help(ui, false);
-        ok = ui.platform.MessageDescription(DisplayText(ui, message), cause, remedy, changed);
+        ok = ui.platform.MessageDescription(DisplayText(ui, message), cause, remedy, changed,
+                                            labels);
     }
     if (!ok || !changed) return;
     if (!AskYesNo(ui, "Save Changes ?")) return;

@@ -15,6 +15,7 @@ struct MessageWindowSetup {
     std::string descriptionFile;
     int helpLevel = 1;   // from 2 on the first finding is preselected
     bool noGui = false;  // "/NOGUI" on the command line: never shown
+    DescriptionLabels labels;  // of the description window, in the chosen language
 };
 
 void ShowMessageWindow(UiState& ui, const MessageList& list, const MessageWindowSetup& setup);
@@ -22,6 +23,7 @@ void ShowMessageWindow(UiState& ui, const MessageList& list, const MessageWindow
 void ShowMessageWindow(Program& program);
 
 // The description window of one finding; an edited entry is written back on request.
-void ShowMessageDescription(UiState& ui, const std::string& message, const std::string& file);
+void ShowMessageDescription(UiState& ui, const std::string& message, const std::string& file,
+                            const DescriptionLabels& labels = {});
 
 }  // namespace zel3

@@ -17,6 +17,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             switches.push_back("/I");
         } else if (a.rfind("--cad=", 0) == 0) {
             switches.push_back("/CAD" + a.substr(6));
+        } else if (a == "--json") {
+            out.json = true;
         } else if (a == "--no-gui") {
             switches.push_back("/NOGUI");
         } else if (a.rfind("--method=", 0) == 0) {

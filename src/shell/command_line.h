@@ -1,7 +1,8 @@
 #pragma once
 // Turns the process arguments into the parameters the start-up routine evaluates: the GNU
 // spellings (--report, --cad=i:j, --no-gui, -h/--help) become the classic switches;
-// --method=table|exact chooses the calculation method for the run.
+// --method=table|exact chooses the calculation method for the run; --json asks for the
+// results of every file named as JSON.
 
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct ParsedCommandLine {
     std::vector<std::string> params;          // classic form: Filename [/I] [/CADi:j] [/NOGUI]
     std::optional<CalculationMethod> method;  // --method=, overrides the setting
     std::string error;                        // what was wrong, with action Error
+    bool json = false;                        // "--json": the files' results as JSON Lines
 };
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);

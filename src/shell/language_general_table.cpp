@@ -71,6 +71,9 @@ const GeneralRow kGeneralTable[kGeneralSlotCount] = {
     {"&Animation", "&Animation", "&Animation", "&Animazione", "&Animering", "&Animação", "&Animaţie", "애니메이션(&A)", "&Animación"},
     {"&Tabelle", "&Table", "&Tableau", "&Tabella", "&Tabell", "&Tabela", "&Tabel", "표(&T)", "&Tabla"},
     {"&Voransicht", "Pre&view", "&Aperçu", "&Anteprima", "&Förhandsgranskning", "&Visualizar", "&Previzualizare", "미리 보기(&V)", "&Vista previa"},
+    {"Fehlermeldung", "Error message", "Message d'erreur", "Messaggio di errore", "Felmeddelande", "Mensagem de erro", "Mesaj de eroare", "오류 메시지", "Mensaje de error"},
+    {"Ursache", "Cause", "Cause", "Causa", "Orsak", "Causa", "Cauză", "원인", "Causa"},
+    {"Abhilfe", "Remedy", "Remède", "Rimedio", "Åtgärd", "Solução", "Remediere", "해결 방법", "Solución"},
 };
 
 }  // namespace zel3

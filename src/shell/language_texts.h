@@ -30,6 +30,8 @@ enum GeneralSlot {
     kStandardPrintout, kExcerpt, kProductionDrawing, kDrawing, kFrontView, kSideView, kSection,
     kSimpleSection, kTopView, kDiagram, kSafety, kOther, kBaseData, kDimensions, kAnimation,
     kTable, kPreview,
+    // Labels of the description window of a finding.
+    kErrorMessage, kCause, kRemedy,
     kGeneralSlotCount
 };
 

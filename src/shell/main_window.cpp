@@ -269,7 +269,11 @@ void MainWindow::applyMenuTexts() {
 void MainWindow::SwitchLanguage(int n) {
     program_.settings.languageNumber = n;
     program_.language.SetLanguage(n);
+    qtTranslations_.Apply(n);
     applyMenuTexts();
+    // The captions above replaced the "Error Messages" entry's count.
+    UpdateMessageEntry();
+    if (auto* browser = findChild<Tdbf4*>()) browser->ApplyMenuTexts();
     UpdateCaption();
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "shell/program.h"
+#include "shell/qt_translations.h"
 
 class QAction;
 class QLabel;
@@ -29,8 +30,11 @@ class MainWindow : public QMainWindow {
     void Refresh();
     // Only the "Error Messages" entry: its caption carries the message count.
     void UpdateMessageEntry();
-    // Switches the menu captions to language n (1..9).
+    // Switches the menu captions, the table browser's menus and Qt's own dialogs to
+    // language n (1..9).
     void SwitchLanguage(int n);
+    // Qt's own dialogs in language n, without touching the menus (0: the built-in captions).
+    void ApplyQtTranslations(int n) { qtTranslations_.Apply(n); }
     DrawingAreaWidget* drawingArea() const { return area_; }
     // The status line's standing hint, after a new picture, project or language.
     void UpdateStatusHint();
@@ -52,6 +56,7 @@ class MainWindow : public QMainWindow {
     void runFile(const std::function<void(const WindowUpdates&)>& command);
 
     Program& program_;
+    QtTranslations qtTranslations_;
     DrawingAreaWidget* area_ = nullptr;
     QLabel* hint_ = nullptr;
     QAction* recent_[5] = {};

@@ -35,7 +35,10 @@ std::optional<int> StartMainWindow(Program& program, MainWindow& window) {
     program.ui.errorFlag = false;
     program.platform().StatusText("");
     window.SizeToDrawingArea();
-    if (program.settings.languageNumber > 0) window.SwitchLanguage(program.settings.languageNumber);
+    if (program.settings.languageNumber > 0)
+        window.SwitchLanguage(program.settings.languageNumber);
+    else
+        window.ApplyQtTranslations(0);
     window.UpdateCaption();
     // Start-up has drawn what belongs on the screen: the logo, or the sheet of a project
     // from the command line.

@@ -17,6 +17,7 @@ const char* CaptionOf(BoxKind kind, const std::string& caption) {
 }  // namespace
 
 void BatchPlatform::MessageBox(BoxKind kind, const std::string& caption, const std::string& text) {
+    if (kind == BoxKind::Error) lastError_ = text;
     std::string head = CaptionOf(kind, caption);
     while (!head.empty() && head.back() == ' ') head.pop_back();
     if (!head.empty()) std::cerr << head << ' ';

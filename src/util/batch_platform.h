@@ -2,6 +2,8 @@
 // The platform of runs without a window: errors and notes go to standard error, questions
 // take their default (Cancel), dialogs are cancelled, nothing waits for a person.
 
+#include <string>
+
 #include "util/platform.h"
 
 namespace zel3 {
@@ -21,6 +23,13 @@ public:
     bool SaveFileDialog(const std::string& startDir, const std::string& pattern,
                         const std::string& suggestedName, std::string& path) override;
     bool FolderDialog(const std::string& start, std::string& folder) override;
+
+    // The text of the last error box, for runs that report errors in their own output too.
+    const std::string& LastError() const { return lastError_; }
+    void ClearLastError() { lastError_.clear(); }
+
+private:
+    std::string lastError_;
 };
 
 }  // namespace zel3

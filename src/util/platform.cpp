@@ -67,9 +67,10 @@ void Platform::PauseMs(int ms) {
 }
 
 bool Platform::MessageDescription(const std::string& message, std::string& cause,
-                                  std::string& remedy, bool& changed) {
+                                  std::string& remedy, bool& changed,
+                                  const DescriptionLabels& labels) {
     changed = false;
-    MessageBox(BoxKind::Plain, "Fehlermeldung", message + "\n" + cause + "\n" + remedy);
+    MessageBox(BoxKind::Plain, labels.message, message + "\n" + cause + "\n" + remedy);
     return true;
 }
 

@@ -26,6 +26,14 @@ struct SettingsEnvironment;
 struct UiState;
 
 enum class BoxKind { Error, Note, Help, Plain };
+
+// Caption and labels of the description window of a finding, in the chosen language.
+struct DescriptionLabels {
+    std::string message = "Fehlermeldung";  // the window's caption and the finding's label
+    std::string cause = "Ursache";
+    std::string remedy = "Abhilfe";
+    std::string help = "&Hilfe";
+};
 enum class YesNoCancel { Yes, No, Cancel };
 
 struct ScreenInfo {
@@ -169,7 +177,8 @@ public:
     // latter two editable. False when closed without "OK"; changed tells whether the cause
     // or the remedy was edited. The default shows the texts in a box.
     virtual bool MessageDescription(const std::string& message, std::string& cause,
-                                    std::string& remedy, bool& changed);
+                                    std::string& remedy, bool& changed,
+                                    const DescriptionLabels& labels);
 
     // The file the last save-file dialog already asked about overwriting (the user said yes);
     // the program's own question for that file is then not asked again. Empty when the

@@ -56,7 +56,11 @@ void ReportDisplayedError(UiState& ui, const std::string& display) {
 }
 
 void ShowNote(UiState& ui, const std::string& text) {
-    ui.platform.MessageBox(BoxKind::Note, "Meldung:", DisplayText(ui, text));
+    ShowNoteDisplayed(ui, DisplayText(ui, text));
+}
+
+void ShowNoteDisplayed(UiState& ui, const std::string& display) {
+    ui.platform.MessageBox(BoxKind::Note, "Meldung:", display);
 }
 
 void ShowHelpNote(UiState& ui, const std::string& text) {

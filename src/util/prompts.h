@@ -28,8 +28,9 @@ void ShowHelpNote(UiState& ui, const std::string& text);
 // Yes, No and Cancel under the program title. Cancel answers false and sets the error flag.
 bool AskYesNo(UiState& ui, const std::string& text);
 
-// ReportError and AskYesNo for texts already in the display code page (file names).
+// ReportError, ShowNote and AskYesNo for texts already in the display code page (file names).
 void ReportDisplayedError(UiState& ui, const std::string& display);
+void ShowNoteDisplayed(UiState& ui, const std::string& display);
 bool AskYesNoDisplayed(UiState& ui, const std::string& display);
 // The yes/no dialog preset from answer; answer becomes false only for "N". Cancel leaves it
 // and sets the error flag, "OK" clears the flag, Enter leaves it as it is.

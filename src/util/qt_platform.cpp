@@ -135,9 +135,10 @@ bool QtPlatform::ListDialog(const std::string& prompt, const std::vector<std::st
 }
 
 bool QtPlatform::MessageDescription(const std::string& message, std::string& cause,
-                                    std::string& remedy, bool& changed) {
+                                    std::string& remedy, bool& changed,
+                                    const DescriptionLabels& labels) {
     MessageDescriptionDialog dlg(
-        Q(message), Q(cause), Q(remedy), [this](bool p) { DialogHelp(p); }, mainWindow_);
+        Q(message), Q(cause), Q(remedy), [this](bool p) { DialogHelp(p); }, mainWindow_, labels);
     FrameDialog(dlg, true, false);
     changed = false;
     if (dlg.exec() != QDialog::Accepted) return false;

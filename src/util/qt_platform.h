@@ -41,7 +41,7 @@ class QtPlatform : public Platform {
                         const std::string& suggestedName, std::string& path) override;
     bool FolderDialog(const std::string& start, std::string& folder) override;
     bool MessageDescription(const std::string& message, std::string& cause, std::string& remedy,
-                            bool& changed) override;
+                            bool& changed, const DescriptionLabels& labels) override;
     bool StartProgram(const std::string& commandLine) override;
     int StartHidden(const std::string& commandLine) override;
     bool OpenUrl(const std::string& url) override;

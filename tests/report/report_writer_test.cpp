@@ -425,6 +425,23 @@ TEST_F(ReportWriterTest, FileTargetAsksOnceBeforeOverwriting) {
     }
 }
 
+// A file name is already a display text: the note names it as it is, not converted again.
+TEST_F(ReportWriterTest, NoteOfTheWrittenFileNamesItWithItsUmlauts) {
+    const std::string target = temp / "Bericht_Gr\u00f6\u00dfe.txt";
+    platform->dialogAnswers.push_back(DialogAnswer::Text(target));
+    report.SetReportHeader("Titel", "", "", "", "", 0);
+    report.OpenReport(kTargetFile, "");
+    report.CreateReportFile();
+    ASSERT_FALSE(program.ui.errorFlag);
+    report.PageHeader(1, 0);
+    report.WriteLine("Hallo");
+    report.CloseReport();
+    ASSERT_TRUE(Exists(target));
+    ASSERT_FALSE(platform->messages.empty());
+    EXPECT_EQ(platform->messages.back().text,
+              target + " und Windows-Datei outwin.txt wurden angelegt..");
+}
+
 // The disk fills up while a report file is written: the command ends with the I/O error and the
 // report file of the last run is still there as it was.
 TEST_F(ReportWriterTest, FullDiskKeepsThePreviousReportFile) {

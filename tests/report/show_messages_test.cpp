@@ -102,6 +102,33 @@ TEST_F(MessageWindowTest, NeverOpensInABatchRunWhateverTheSpelling) {
     EXPECT_TRUE(p.messages.empty());
 }
 
+TEST_F(MessageWindowTest, DescriptionWindowLabelsFollowTheChosenLanguage) {
+    Program program(std::make_unique<ScriptedPlatform>());
+    auto& p = static_cast<ScriptedPlatform&>(program.platform());
+    program.settings.folders.PltDir = dir.string();
+    program.messages.AddMessage("Fatal  : E = 0 !");
+    p.dialogAnswers = {DialogAnswer::Choice(1)};
+    ShowMessageWindow(program);
+    program.language.SetLanguage(2);
+    p.dialogAnswers = {DialogAnswer::Choice(1)};
+    ShowMessageWindow(program);
+    program.language.SetLanguage(8);
+    p.dialogAnswers = {DialogAnswer::Choice(1)};
+    ShowMessageWindow(program);
+    ASSERT_EQ(p.descriptionLabels.size(), 3u);
+    const DescriptionLabels& de = p.descriptionLabels[0];
+    EXPECT_EQ(de.message, "Fehlermeldung");
+    EXPECT_EQ(de.cause, "Ursache");
+    EXPECT_EQ(de.remedy, "Abhilfe");
+    EXPECT_EQ(de.help, "&Hilfe");
+    const DescriptionLabels& en = p.descriptionLabels[1];
+    EXPECT_EQ(en.message, "Error message");
+    EXPECT_EQ(en.cause, "Cause");
+    EXPECT_EQ(en.remedy, "Remedy");
+    EXPECT_EQ(en.help, "&Help");
+    EXPECT_EQ(p.descriptionLabels[2].cause, "\uC6D0\uC778");  // Korean
+}
+
 TEST_F(MessageWindowTest, AFindingWithoutEntryOrFileIsReported) {
     Add({"Fehler : Database #3"});
     platform.dialogAnswers = {DialogAnswer::Choice(1)};

@@ -68,6 +68,7 @@ public:
     std::vector<DialogRequest> requests;
     std::vector<std::string> startedPrograms;
     std::vector<ShownDescription> descriptions;
+    std::vector<DescriptionLabels> descriptionLabels;
     int beeps = 0;
     int repaintRequests = 0;
     std::vector<int> pauses;                // pause records of screen replays, in ms
@@ -232,8 +233,9 @@ public:
     WindowFrame GraphicsWindow() const override { return graphics; }
     void SetBusy(bool on) override { busy += on ? 1 : -1; }
     bool MessageDescription(const std::string& message, std::string& cause, std::string& remedy,
-                            bool& changed) override {
+                            bool& changed, const DescriptionLabels& labels) override {
         descriptions.push_back({message, cause, remedy});
+        descriptionLabels.push_back(labels);
         changed = false;
         if (descriptionAnswers.empty()) return true;
         DescriptionAnswer a = descriptionAnswers.front();
