@@ -40,10 +40,10 @@ class PictureBatchTest : public ::testing::Test {
                                        "/../data/examples/kugel_kugel.zl3",
                                    temp / "kugel_kugel.zl3");
     }
-    // Runs wzel3 in the temporary folder with no display at all; the exit code.
+    // Runs wzel3 in the temporary folder with no display and no session at all; the exit code.
     int Run(const std::string& args) {
         const std::string cmd = "cd '" + temp.Dir() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
                                 "ZEL3_HOME='" +
                                 temp.Dir() + "' TEMP='" + temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " +
                                 args + " >'" + temp.Dir() + "out.log' 2>&1";
@@ -57,6 +57,7 @@ class PictureBatchTest : public ::testing::Test {
 TEST_F(PictureBatchTest, EachKindWritesItsFileBesideTheProject) {
     ASSERT_EQ(Run("kugel_kugel.zl3 /CAD6:3 /NOGUI"), 0) << Log();
     EXPECT_NE(ReadBytes(temp / "kugel_kugel.svg").find("<svg"), std::string::npos);
+    EXPECT_EQ(Log(), "") << "a job that went well says nothing";
     ASSERT_EQ(Run("kugel_kugel.zl3 --cad=7:4"), 0) << Log();
     EXPECT_EQ(ReadBytes(temp / "kugel_kugel.pdf").substr(0, 5), "%PDF-");
     ASSERT_EQ(Run("kugel_kugel.zl3 /cad8:1"), 0) << Log();
