@@ -13,6 +13,7 @@
 #include "contact/hertz_solver.h"
 #include "graphics/contact_sheet.h"
 #include "graphics/qt_picture_file.h"
+#include "graphics/qt_png_encoder.h"
 #include "project/project_files.h"
 #include "shell/program.h"
 #include "support/scripted_platform.h"
@@ -182,6 +183,26 @@ class PictureFileTest : public QObject {
             for (int c = 0; c < png.width(); ++c) found.insert(png.pixel(c, r) | 0xFF000000);
         for (QRgb colour : pens.lines)
             QVERIFY2(found.count(colour | 0xFF000000), QByteArray::number(colour, 16));
+    }
+
+    void pngHoldsThePaintedPixelsExactly() {
+        FormSheet sheet;
+        Program& p = *sheet.program;
+        p.settings.pictureDpi = 75;
+        const QImage painted = PictureImage(p);
+        WritePictureFile(p, kCadPng, sheet.temp / "blatt.png");
+        const QImage read(QString::fromStdString(sheet.temp / "blatt.png"));
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), painted);
+
+        // Other formats and an odd width: every channel lands in its place.
+        QImage odd(13, 5, QImage::Format_ARGB32);
+        for (int r = 0; r < odd.height(); ++r)
+            for (int c = 0; c < odd.width(); ++c) odd.setPixel(c, r, qRgb(c * 19, r * 50, 255 - c));
+        QImage back;
+        QVERIFY(back.loadFromData(EncodePng(odd), "PNG"));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32),
+                 odd.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(EncodePng(QImage()).isEmpty());
     }
 
     void printoutLookIsBlackOnWhite() {
