@@ -1,6 +1,6 @@
 // The "/I" batch job inside one process: settings, folder checks, loading the example
 // project, the calculation and the report with its UTF-8 copy. The whole process (start-up of
-// the executable included) is measured with scripts/bench-batch.sh.
+// the executable included) is measured with scripts/bench-whole-runs.sh.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "contact/hertz_solver.h"
+#include "contact_cases.h"
 
 namespace {
 
@@ -11,12 +11,7 @@ void BM_CalculateCasePoint(benchmark::State& state) {
     c.body[1].sphereDiameter = 20;
     c.body[0].Re = c.body[1].Re = 800;
     c.F = 1000;
-    zel3::MessageList messages;
-    for (auto _ : state) {
-        zel3::CalculateCase(c, messages);
-        benchmark::DoNotOptimize(c.result.pmax);
-    }
-    state.SetItemsProcessed(state.iterations());
+    bench::CalculateRepeatedly(state, c);
 }
 BENCHMARK(BM_CalculateCasePoint);
 
@@ -30,30 +25,13 @@ void BM_CalculateCaseEllipse(benchmark::State& state) {
         b.Re = 1200;
     }
     c.F = 1000;
-    zel3::MessageList messages;
-    for (auto _ : state) {
-        zel3::CalculateCase(c, messages);
-        benchmark::DoNotOptimize(c.result.pmax);
-    }
-    state.SetItemsProcessed(state.iterations());
+    bench::CalculateRepeatedly(state, c);
 }
 BENCHMARK(BM_CalculateCaseEllipse);
 
 void BM_CalculateCaseLine(benchmark::State& state) {
-    zel3::ContactCase c;
-    for (auto& b : c.body) {
-        b.kind = zel3::BodyKind::Cylinder;
-        b.cylinderDiameter = 20;
-        b.cylinderLength = 10;
-        b.Re = 800;
-    }
-    c.F = 1000;
-    zel3::MessageList messages;
-    for (auto _ : state) {
-        zel3::CalculateCase(c, messages);
-        benchmark::DoNotOptimize(c.result.pmax);
-    }
-    state.SetItemsProcessed(state.iterations());
+    zel3::ContactCase c = bench::TwoRollers(zel3::CalculationMethod::Table);
+    bench::CalculateRepeatedly(state, c);
 }
 BENCHMARK(BM_CalculateCaseLine);
 

@@ -2,7 +2,7 @@
 // the search for the stress maxima of one case (the target is under 10 us).
 #include <benchmark/benchmark.h>
 
-#include "contact/hertz_solver.h"
+#include "contact_cases.h"
 #include "contact/subsurface_stress.h"
 
 namespace {
@@ -24,12 +24,7 @@ zel3::ContactCase BallInGroove() {
 // shape of the ellipse and the stresses over p max are found once.
 void BM_CalculateCaseExactSameShape(benchmark::State& state) {
     zel3::ContactCase c = BallInGroove();
-    zel3::MessageList messages;
-    for (auto _ : state) {
-        zel3::CalculateCase(c, messages);
-        benchmark::DoNotOptimize(c.result.pmax);
-    }
-    state.SetItemsProcessed(state.iterations());
+    bench::CalculateRepeatedly(state, c);
 }
 BENCHMARK(BM_CalculateCaseExactSameShape);
 
@@ -49,21 +44,8 @@ void BM_CalculateCaseExactNewShape(benchmark::State& state) {
 BENCHMARK(BM_CalculateCaseExactNewShape);
 
 void BM_CalculateCaseExactLine(benchmark::State& state) {
-    zel3::ContactCase c;
-    c.method = zel3::CalculationMethod::Exact;
-    for (auto& b : c.body) {
-        b.kind = zel3::BodyKind::Cylinder;
-        b.cylinderDiameter = 20;
-        b.cylinderLength = 10;
-        b.Re = 800;
-    }
-    c.F = 1000;
-    zel3::MessageList messages;
-    for (auto _ : state) {
-        zel3::CalculateCase(c, messages);
-        benchmark::DoNotOptimize(c.result.pmax);
-    }
-    state.SetItemsProcessed(state.iterations());
+    zel3::ContactCase c = bench::TwoRollers(zel3::CalculationMethod::Exact);
+    bench::CalculateRepeatedly(state, c);
 }
 BENCHMARK(BM_CalculateCaseExactLine);
 

@@ -1,5 +1,5 @@
 // The form sheet of an example project painted into SVG, PDF and PNG file contents, inside
-// one process (the whole batch processes are timed by scripts/bench-pictures.sh).
+// one process (the whole batch processes are timed by scripts/bench-whole-runs.sh).
 
 #include <benchmark/benchmark.h>
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "graphics/canvas.h"
+#include "graphics/null_canvas.h"
 #include "graphics/hpgl_sink.h"
 #include "shell/program.h"
 #include "util/batch_platform.h"
@@ -40,16 +40,7 @@ class QuietPlatform : public BatchPlatform {
     }
 };
 
-class NullCanvas : public Canvas {
-  public:
-    void SetPen(const Rgb&, PenStyle, int) override {}
-    void SetBrush(const Rgb&, bool) override {}
-    void Line(int, int, int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Arc(int, int, int, int, PixelPoint, PixelPoint) override {}
-    void Polygon(const std::array<PixelPoint, 4>&) override {}
-    void Text(int, int, const std::string&, const FontSpec&, const Rgb&) override {}
-};
+using zel3::NullCanvas;
 
 class NullHpglSink : public HpglSink {
   public:

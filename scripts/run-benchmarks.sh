@@ -7,6 +7,6 @@ for b in "$BUILD"/bench/*_bench; do
   echo "== $b"
   "$b"
 done
-# Whole processes: the form sheet as SVG, PDF and PNG.
-echo "== scripts/bench-pictures.sh"
-"$(dirname "$0")/bench-pictures.sh" "$BUILD"
+# Whole processes: the report, the form sheet as SVG, PDF and PNG.
+echo "== scripts/bench-whole-runs.sh"
+"$(dirname "$0")/bench-whole-runs.sh" "$BUILD"
