@@ -21,17 +21,6 @@ namespace {
 QString U(const char* s) {
     return QString::fromUtf8(s);
 }
-QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    if (buddy) l->setBuddy(buddy);
-    return l;
-}
-QSpinBox* Spin(QWidget* parent, const char* name, int low, int high) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setRange(low, high);
-    return s;
-}
 }  // namespace
 
 QWidget* SettingsDialog::buildPrinter() {
@@ -47,10 +36,10 @@ QWidget* SettingsDialog::buildPrinter() {
     connect(sx, &QPushButton::clicked, this, [this] { printScale_->setText(U("1.0")); });
     connect(sy, &QPushButton::clicked, this,
             [this] { printScaleY_->setText(printScale_->text()); });
-    sg->addWidget(Label(U("Maßstab x"), printScale_, scale), 0, 0);
+    sg->addWidget(labelFor(U("Maßstab x"), printScale_, scale), 0, 0);
     sg->addWidget(printScale_, 0, 1);
     sg->addWidget(sx, 0, 2);
-    sg->addWidget(Label(U("Maßstab y"), printScaleY_, scale), 1, 0);
+    sg->addWidget(labelFor(U("Maßstab y"), printScaleY_, scale), 1, 0);
     sg->addWidget(printScaleY_, 1, 1);
     sg->addWidget(sy, 1, 2);
     top->addWidget(scale);
@@ -59,9 +48,9 @@ QWidget* SettingsDialog::buildPrinter() {
     auto* og = new QGridLayout(origin);
     printX_ = edit(origin, "Edit_printxorigin");
     printY_ = edit(origin, "Edit_printyorigin");
-    og->addWidget(Label(U("x"), printX_, origin), 0, 0);
+    og->addWidget(labelFor(U("x"), printX_, origin), 0, 0);
     og->addWidget(printX_, 0, 1);
-    og->addWidget(Label(U("y"), printY_, origin), 1, 0);
+    og->addWidget(labelFor(U("y"), printY_, origin), 1, 0);
     og->addWidget(printY_, 1, 1);
     QPushButton* o = lessButton(origin, "Button_printorigin");
     connect(o, &QPushButton::clicked, this, [this] {
@@ -118,17 +107,17 @@ QWidget* SettingsDialog::buildTextPrint() {
 
     auto* grid = new QGridLayout;
     int r = 0;
-    linesPerPage_ = Spin(w, "SpinEdit_linesperpage", 5, 999);
-    grid->addWidget(Label(U("Max. Anzahl Zeilen/Seite auf dem Ausdruck"), linesPerPage_, w), r, 0);
+    linesPerPage_ = spin(w, "SpinEdit_linesperpage", 5, 999);
+    grid->addWidget(labelFor(U("Max. Anzahl Zeilen/Seite auf dem Ausdruck"), linesPerPage_, w), r, 0);
     grid->addWidget(linesPerPage_, r++, 1);
-    spaceLines_ = Spin(w, "SpinEdit_spacelines", 0, 30);
-    grid->addWidget(Label(U("Leerzeilen am Seitenanfang"), spaceLines_, w), r, 0);
+    spaceLines_ = spin(w, "SpinEdit_spacelines", 0, 30);
+    grid->addWidget(labelFor(U("Leerzeilen am Seitenanfang"), spaceLines_, w), r, 0);
     grid->addWidget(spaceLines_, r++, 1);
     textDevice_ = new QComboBox(w);
     textDevice_->setObjectName(U("ComboBox_ausdruckdefault"));
     for (const std::string& name : ReportTargetNames())
         textDevice_->addItem(QString::fromUtf8(name.c_str()));
-    grid->addWidget(Label(U("Ausgabeformat"), textDevice_, w), r, 0);
+    grid->addWidget(labelFor(U("Ausgabeformat"), textDevice_, w), r, 0);
     grid->addWidget(textDevice_, r++, 1);
     textDeviceDialog_ = check(w, "CheckBox_ausdruckshowdialog", U("Ausgabeformat abfragen"));
     grid->addWidget(textDeviceDialog_, r++, 1);
@@ -174,7 +163,7 @@ QWidget* SettingsDialog::buildTextPrint() {
     for (int i = 0; i < 4; ++i) {
         *fields[i] = edit(window, names[i], 5);
         (*fields[i])->setValidator(new QIntValidator(-9999, 99999, *fields[i]));
-        wg->addWidget(Label(U(labels[i]), *fields[i], window), i / 2, (i % 2) * 2);
+        wg->addWidget(labelFor(U(labels[i]), *fields[i], window), i / 2, (i % 2) * 2);
         wg->addWidget(*fields[i], i / 2, (i % 2) * 2 + 1);
     }
     QPushButton* rect = lessButton(window, "Button_textfenster");
@@ -223,8 +212,8 @@ QWidget* SettingsDialog::buildOptions() {
     archive_ = check(w, "CheckBox_archivmode", U("Archivierungsmodus ?"));
     left->addWidget(archive_);
     auto* dec = new QHBoxLayout;
-    decimals_ = Spin(w, "SpinEdit_dezimalstellen", 1, 9);
-    dec->addWidget(Label(U("Anzahl der Dezimalstellen"), decimals_, w));
+    decimals_ = spin(w, "SpinEdit_dezimalstellen", 1, 9);
+    dec->addWidget(labelFor(U("Anzahl der Dezimalstellen"), decimals_, w));
     dec->addWidget(decimals_);
     dec->addStretch(1);
     left->addLayout(dec);
@@ -290,7 +279,7 @@ QWidget* SettingsDialog::buildExtern() {
         QLineEdit* e = edit(w, names[i]);
         e->setMinimumWidth(320);
         *fields[i] = e;
-        grid->addWidget(Label(U(labels[i]), e, w), i, 0);
+        grid->addWidget(labelFor(U(labels[i]), e, w), i, 0);
         grid->addWidget(e, i, 1);
         QPushButton* pick = button(w, U("..."), i == 0 ? "Button_externtxt" : "Button_externhtml");
         connect(pick, &QPushButton::clicked, this, [this, e] { pickProgram(e); });
@@ -313,7 +302,7 @@ QWidget* SettingsDialog::buildDrawing() {
     auto* dim = new QGroupBox(U("Bemaßung"), group);
     auto* dl = new QHBoxLayout(dim);
     sizeFactor_ = edit(dim, "Edit_massfaktorconfig");
-    dl->addWidget(Label(U("Größenfaktor"), sizeFactor_, dim));
+    dl->addWidget(labelFor(U("Größenfaktor"), sizeFactor_, dim));
     dl->addWidget(sizeFactor_);
     QPushButton* less = lessButton(dim, "Button_massfaktor");
     connect(less, &QPushButton::clicked, this, [this] { sizeFactor_->setText(U("1.0")); });

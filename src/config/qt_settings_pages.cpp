@@ -18,20 +18,6 @@
 
 namespace zel3 {
 
-namespace {
-QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    if (buddy) l->setBuddy(buddy);
-    return l;
-}
-QSpinBox* Spin(QWidget* parent, const char* name, int low, int high) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setRange(low, high);
-    return s;
-}
-}  // namespace
-
 QWidget* SettingsDialog::buildDirectories() {
     QVBoxLayout* content = nullptr;
     QWidget* w = page("Tab_dir", 1605, content);
@@ -54,7 +40,7 @@ QWidget* SettingsDialog::buildDirectories() {
         QLineEdit* e = edit(w, row.name);
         e->setMinimumWidth(320);
         *row.field = e;
-        grid->addWidget(Label(QString::fromUtf8(row.label), e, w), r, 0);
+        grid->addWidget(labelFor(QString::fromUtf8(row.label), e, w), r, 0);
         grid->addWidget(e, r, 1);
         QPushButton* pick =
             button(w, QStringLiteral("..."), (std::string("Button_") + (row.name + 5)).c_str());
@@ -73,7 +59,7 @@ QWidget* SettingsDialog::buildDirectories() {
     auto* working = edit(w, "Edit_dirworking");
     working->setReadOnly(true);
     working->setText(Q(env_.workingDir));
-    grid->addWidget(Label(QStringLiteral("Arbeitsverzeichnis"), working, w), r, 0);
+    grid->addWidget(labelFor(QStringLiteral("Arbeitsverzeichnis"), working, w), r, 0);
     grid->addWidget(working, r, 1);
     QPushButton* what = button(w, QStringLiteral("?"), "Button_dirworkinghelp");
     what->setEnabled(static_cast<bool>(env_.showHelp));
@@ -106,9 +92,9 @@ QWidget* SettingsDialog::buildGraphics() {
         e->setValidator(new QIntValidator(0, 9999, e));
         connect(e, &QLineEdit::editingFinished, this, &SettingsDialog::resizeDrawingArea);
     }
-    sizeGrid->addWidget(Label(QStringLiteral("x"), x_, size), 0, 0);
+    sizeGrid->addWidget(labelFor(QStringLiteral("x"), x_, size), 0, 0);
     sizeGrid->addWidget(x_, 0, 1);
-    sizeGrid->addWidget(Label(QStringLiteral("y"), y_, size), 1, 0);
+    sizeGrid->addWidget(labelFor(QStringLiteral("y"), y_, size), 1, 0);
     sizeGrid->addWidget(y_, 1, 1);
     QPushButton* sizeDefault = lessButton(size, "Button_fenstergroesse");
     connect(sizeDefault, &QPushButton::clicked, this, [this] {
@@ -142,7 +128,7 @@ QWidget* SettingsDialog::buildGraphics() {
                              (f.strikeOut() ? 8 : 0);
         showFontLabels();
     });
-    grid->addWidget(Label(QStringLiteral("Textstil Grafik"), font_, w), r, 0);
+    grid->addWidget(labelFor(QStringLiteral("Textstil Grafik"), font_, w), r, 0);
     grid->addWidget(font_, r, 1);
     grid->addWidget(fontButton, r, 2);
     grid->addWidget(fontStyle_, r, 3);
@@ -152,7 +138,7 @@ QWidget* SettingsDialog::buildGraphics() {
     auto numberRow = [&](QLineEdit*& field, const char* name, const char* label, const char* less,
                          const char* value) {
         field = edit(w, name);
-        grid->addWidget(Label(QString::fromUtf8(label), field, w), r, 0);
+        grid->addWidget(labelFor(QString::fromUtf8(label), field, w), r, 0);
         grid->addWidget(field, r, 1);
         QPushButton* b = lessButton(w, less);
         QLineEdit* target = field;
@@ -190,16 +176,16 @@ QWidget* SettingsDialog::buildGraphics() {
     picturePrintLook_ = check(w, "CheckBox_bilddateiausdruck",
                               QString::fromUtf8("Bilddateien wie Ausdruck (schwarz auf weiß)"));
     grid->addWidget(picturePrintLook_, r++, 0, 1, 3);
-    pictureDpi_ = Spin(w, "SpinEdit_bilddateidpi", kPictureDpiMin, kPictureDpiMax);
+    pictureDpi_ = spin(w, "SpinEdit_bilddateidpi", kPictureDpiMin, kPictureDpiMax);
     pictureDpi_->setSuffix(QStringLiteral(" dpi"));
-    grid->addWidget(Label(QStringLiteral("PNG-Auflösung"), pictureDpi_, w), r, 0);
+    grid->addWidget(labelFor(QStringLiteral("PNG-Auflösung"), pictureDpi_, w), r, 0);
     grid->addWidget(pictureDpi_, r++, 1);
 
-    auto spinRow = [&](QSpinBox*& spin, const char* name, const char* label, const char* less) {
-        spin = Spin(w, name, 0, 1000);
-        spin->setSuffix(QStringLiteral(" %"));
-        grid->addWidget(Label(QString::fromUtf8(label), spin, w), r, 0);
-        grid->addWidget(spin, r, 1);
+    auto spinRow = [&](QSpinBox*& field, const char* name, const char* label, const char* less) {
+        field = spin(w, name, 0, 1000);
+        field->setSuffix(QStringLiteral(" %"));
+        grid->addWidget(labelFor(QString::fromUtf8(label), field, w), r, 0);
+        grid->addWidget(field, r, 1);
         QPushButton* b = lessButton(w, less);
         grid->addWidget(b, r, 2, Qt::AlignLeft);
         ++r;
@@ -228,7 +214,7 @@ QWidget* SettingsDialog::buildGraphics() {
     for (int i = 0; i < 3; ++i) {
         angle3d_[i] = edit(w, names[i]);
         angle3d_[i]->setMaximumWidth(70);
-        view->addWidget(Label(QString::fromUtf8(labels[i]), angle3d_[i], w));
+        view->addWidget(labelFor(QString::fromUtf8(labels[i]), angle3d_[i], w));
         view->addWidget(angle3d_[i]);
     }
     view->addStretch(1);
@@ -310,7 +296,7 @@ QWidget* SettingsDialog::buildCad() {
     auto textRow = [&](QLineEdit*& field, const char* name, const char* label, int maxLength,
                        const char* less, const char* value) {
         field = edit(w, name, maxLength);
-        grid->addWidget(Label(QString::fromUtf8(label), field, w), r, 0);
+        grid->addWidget(labelFor(QString::fromUtf8(label), field, w), r, 0);
         grid->addWidget(field, r, 1);
         if (less) {
             QPushButton* b = lessButton(w, less);
@@ -326,8 +312,8 @@ QWidget* SettingsDialog::buildCad() {
             "1");
     textRow(cadTextAngle_, "Edit_cadtextwinkel", "Textwinkel", 0, "Button_cadtextwinkel", "0");
     textRow(release_, "Edit_freigabefeld", "Freigabefeld", 255, "Button_freigabefeld", "Frei");
-    decimalsDxf_ = Spin(w, "SpinEdit_dxfdec", 1, 32);
-    grid->addWidget(Label(QStringLiteral("Anzahl der Dezimalstellen DXF, TXT"), decimalsDxf_, w), r,
+    decimalsDxf_ = spin(w, "SpinEdit_dxfdec", 1, 32);
+    grid->addWidget(labelFor(QStringLiteral("Anzahl der Dezimalstellen DXF, TXT"), decimalsDxf_, w), r,
                     0);
     grid->addWidget(decimalsDxf_, r, 1, Qt::AlignLeft);
     QPushButton* dec = lessButton(w, "Button_dxfdec");

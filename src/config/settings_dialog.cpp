@@ -112,6 +112,19 @@ QLineEdit* SettingsDialog::edit(QWidget* parent, const char* name, int maxLength
     return e;
 }
 
+QLabel* SettingsDialog::labelFor(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    if (buddy) l->setBuddy(buddy);
+    return l;
+}
+
+QSpinBox* SettingsDialog::spin(QWidget* parent, const char* name, int low, int high) {
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setRange(low, high);
+    return s;
+}
+
 QPushButton* SettingsDialog::button(QWidget* parent, const QString& text, const char* name) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));

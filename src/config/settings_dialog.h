@@ -65,6 +65,8 @@ class SettingsDialog : public QDialog {
     QWidget* page(const char* objectName, int topic, QVBoxLayout*& content);
 
     QLineEdit* edit(QWidget* parent, const char* name, int maxLength = 0);
+    static QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent);
+    static QSpinBox* spin(QWidget* parent, const char* name, int low, int high);
     QPushButton* button(QWidget* parent, const QString& text, const char* name);
     QPushButton* lessButton(QWidget* parent, const char* name);  // the "<" buttons
     QCheckBox* check(QWidget* parent, const char* name, const QString& text);
