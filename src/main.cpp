@@ -26,8 +26,16 @@ namespace {
 int RunWindow(char** argv, bool picture) {
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if (picture && (!display || !*display) && (!wayland || !*wayland))
+    const bool noDisplay = (!display || !*display) && (!wayland || !*wayland);
+    if (picture && noDisplay) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    } else if (noDisplay && !std::getenv("QT_QPA_PLATFORM")) {
+        // Qt would abort with a core dump; say what is missing and how to run without.
+        std::cerr << "wzel3: no display for the window (DISPLAY and WAYLAND_DISPLAY are not "
+                     "set); batch jobs such as \"wzel3 project.zl3 /I /NOGUI\" need none, "
+                     "see \"wzel3 /?\"\n";
+        return 1;
+    }
     const std::string program = zel3::ExecutableDir() + ZEL3_WINDOW_PROGRAM;
     ::execv(program.c_str(), argv);
     std::cerr << "wzel3: the window cannot be opened: " << program << '\n';

@@ -33,10 +33,11 @@ class BatchRunTest : public ::testing::Test {
   protected:
     void SetUp() override { WriteBytes(temp / "kugel_kugel.zl3", SphereProject()); }
     // Runs wzel3 in the temporary folder with its own settings folder; the exit code.
-    int Run(const std::string& args) {
-        const std::string cmd = "cd '" + temp.Dir() + "' && ZEL3_HOME='" + temp.Dir() + "' TEMP='" +
-                                temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " + args + " >'" +
-                                temp.Dir() + "out.log' 2>&1";
+    // envChanges: arguments of env(1) in front of the program.
+    int Run(const std::string& args, const std::string& envChanges = "") {
+        const std::string cmd = "cd '" + temp.Dir() + "' && env " + envChanges + " ZEL3_HOME='" +
+                                temp.Dir() + "' TEMP='" + temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " +
+                                args + " >'" + temp.Dir() + "out.log' 2>&1";
         const int status = std::system(cmd.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -117,6 +118,14 @@ TEST_F(BatchRunTest, HelpAndCadJobsEndWithZero) {
     EXPECT_EQ(Run("kugel_kugel.zl3 /CAD1:9"), 0);
     EXPECT_EQ(Run("kugel_kugel.zl3 /cad1:1"), 0);
 }
+
+#ifdef ZEL3_WITH_WINDOW_PROGRAM
+TEST_F(BatchRunTest, WindowWithoutADisplayIsRefusedWithAReason) {
+    EXPECT_EQ(Run("kugel_kugel.zl3", "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"), 1);
+    const std::string log = ReadBytes(temp / "out.log");
+    EXPECT_NE(log.find("no display for the window"), std::string::npos) << log;
+}
+#endif
 
 }  // namespace
 }  // namespace zel3::test
