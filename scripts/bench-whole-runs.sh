@@ -1,7 +1,7 @@
 #!/bin/sh
 # Times batch jobs as whole processes with hyperfine, executable start included: the "/I"
 # report (core only) and the form sheet as SVG, PDF and PNG ("/CAD6:3" to "/CAD8:3": wzel3
-# handing over to wzel3_window, which paints offscreen). /bin/true shows the machine's cost of
+# handing over to wzel3_picture, which paints offscreen). /bin/true shows the machine's cost of
 # starting any process.
 set -eu
 BUILD=${1:-build}

@@ -22,7 +22,8 @@
 namespace {
 
 // The window is the program beside this one; it gets the same arguments. A picture job needs
-// no window, only Qt's painting: without a display Qt paints offscreen.
+// no window, only Qt's painting, and goes to the picture program beside this one: without a
+// display Qt paints offscreen.
 int RunWindow(char** argv, bool picture) {
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
@@ -36,7 +37,8 @@ int RunWindow(char** argv, bool picture) {
                      "see \"wzel3 /?\"\n";
         return 1;
     }
-    const std::string program = zel3::ExecutableDir() + ZEL3_WINDOW_PROGRAM;
+    const std::string program =
+        zel3::ExecutableDir() + (picture ? ZEL3_PICTURE_PROGRAM : ZEL3_WINDOW_PROGRAM);
     ::execv(program.c_str(), argv);
     std::cerr << "wzel3: the window cannot be opened: " << program << '\n';
     return 1;

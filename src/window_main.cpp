@@ -6,6 +6,7 @@
 
 #include "shell/command_line.h"
 #include "shell/qt_application.h"
+#include "shell/qt_picture_batch.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);

@@ -46,32 +46,6 @@ std::optional<int> StartMainWindow(Program& program, MainWindow& window) {
     return std::nullopt;
 }
 
-namespace {
-
-QtMessageHandler qtDefaultMessages = nullptr;
-
-// Batch jobs run from scripts and services, where no session runtime folder is the rule; Qt's
-// notice about it is no news to the person reading the job's output.
-void WithoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context,
-                                const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
-        return;
-    qtDefaultMessages(type, context, message);
-}
-
-}  // namespace
-
-int RunPictureBatch(int argc, char** argv, const std::vector<std::string>& params,
-                    std::optional<CalculationMethod> method) {
-    qtDefaultMessages = qInstallMessageHandler(WithoutRuntimeFolderNotice);
-    QGuiApplication app(argc, argv);
-    Program program(std::make_unique<BatchPlatform>());
-    program.args = params;
-    program.methodOverride = method;
-    InstallPictureFiles(program);
-    return RunBatch(program);
-}
-
 int RunApplication(int argc, char** argv, const std::vector<std::string>& params,
                    std::optional<CalculationMethod> method) {
     QApplication app(argc, argv);

@@ -21,9 +21,4 @@ std::optional<int> StartMainWindow(Program& program, MainWindow& window);
 int RunApplication(int argc, char** argv, const std::vector<std::string>& params,
                    std::optional<CalculationMethod> method = std::nullopt);
 
-// A "/CADi:j" job for an SVG, PDF or PNG picture: Qt paints, but no window opens and nothing
-// waits for a person. Returns the batch run's exit code.
-int RunPictureBatch(int argc, char** argv, const std::vector<std::string>& params,
-                    std::optional<CalculationMethod> method);
-
 }  // namespace zel3

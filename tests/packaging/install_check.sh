@@ -21,7 +21,7 @@ cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" ||
 mv "$work/prefix" "$work/moved"
 p=$work/moved
 
-for f in bin/wzel3 bin/wzel3_window; do
+for f in bin/wzel3 bin/wzel3_window bin/wzel3_picture; do
     [ -x "$p/$f" ] || fail "$f is not installed as a program"
     if readelf -d "$p/$f" | grep -q 'R.*PATH'; then fail "$f keeps a library search path"; fi
 done

@@ -119,7 +119,7 @@ TEST_F(BatchRunTest, HelpAndCadJobsEndWithZero) {
     EXPECT_EQ(Run("kugel_kugel.zl3 /cad1:1"), 0);
 }
 
-#ifdef ZEL3_WITH_WINDOW_PROGRAM
+#ifdef ZEL3_WITH_QT_PROGRAMS
 TEST_F(BatchRunTest, WindowWithoutADisplayIsRefusedWithAReason) {
     EXPECT_EQ(Run("kugel_kugel.zl3", "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"), 1);
     const std::string log = ReadBytes(temp / "out.log");

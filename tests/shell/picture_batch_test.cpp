@@ -1,5 +1,5 @@
 // "/CADi:j" with i = 6, 7, 8 through the real executable, without a display: wzel3 hands the
-// job to the window program, which paints offscreen.
+// job to the picture program, which paints offscreen.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -33,8 +33,8 @@ struct PngHeader {
 class PictureBatchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-#ifndef ZEL3_WITH_WINDOW_PROGRAM
-        GTEST_SKIP() << "built without the window program, which paints the pictures";
+#ifndef ZEL3_WITH_QT_PROGRAMS
+        GTEST_SKIP() << "built without the Qt programs, which paint the pictures";
 #endif
         std::filesystem::copy_file(std::string(ZEL3_TEST_SOURCE_DIR) +
                                        "/../data/examples/kugel_kugel.zl3",
@@ -65,6 +65,15 @@ TEST_F(PictureBatchTest, EachKindWritesItsFileBesideTheProject) {
     PngHeader png(ReadBytes(temp / "kugel_kugel.png"));
     EXPECT_EQ(png.width, 1754);
     EXPECT_EQ(png.height, 1240);
+}
+
+TEST_F(PictureBatchTest, PictureProgramTakesPictureJobsOnly) {
+    const std::string cmd = "cd '" + temp.Dir() + "' && '" ZEL3_WZEL3_PATH "_picture' " +
+                            "kugel_kugel.zl3 /I /NOGUI >'" + temp.Dir() + "out.log' 2>&1";
+    const int status = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << Log();
+    EXPECT_NE(Log().find("only picture jobs"), std::string::npos) << Log();
+    EXPECT_FALSE(std::filesystem::exists(temp / "kugel_kugel.txt"));
 }
 
 TEST_F(PictureBatchTest, PrintoutLookAndResolutionComeFromTheSettings) {
