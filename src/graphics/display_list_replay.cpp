@@ -114,6 +114,7 @@ class DisplayListReplay {
         screen_.canvas = &screen;
         if (page_) printer_.canvas = &page_->canvas;
         background_ = RgbFromStored(s_.backgroundColor);
+        screenInk_ = InkOn(background_);
     }
 
     void Run() {
@@ -139,6 +140,11 @@ class DisplayListReplay {
     }
 
   private:
+    static Rgb InkOn(const Rgb& background) {
+        const int luma = 299 * background.r + 587 * background.g + 114 * background.b;
+        return luma < 128 * 1000 ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+    }
+
     void Start(CanvasState& c) {
         c.pen = c.font = Rgb{0, 0, 0};
         c.brush = background_;
@@ -331,7 +337,7 @@ class DisplayListReplay {
         std::array<PixelPoint, 4> p;
         for (int i = 0; i < 4; ++i) p[i] = {Sx(v[2 * i]), Sy(v[2 * i + 1])};
         screen_.Pen();
-        screen_.Brush(mono ? Rgb{0, 0, 0} : screen_.brush, true);
+        screen_.Brush(mono ? screenInk_ : screen_.brush, true);
         screen_.canvas->Polygon(p);
         if (page_) {
             for (int i = 0; i < 4; ++i) p[i] = {Px(v[2 * i]), Py(v[2 * i + 1])};
@@ -356,7 +362,7 @@ class DisplayListReplay {
             if (s_.colorGraphics)
                 SetColors(screen_, c, c, c);
             else
-                SetColors(screen_, black, background_, black);
+                SetColors(screen_, screenInk_, background_, screenInk_);
             if (page_) {
                 if (g_.print.colorMode == 2)
                     SetColors(printer_, c, c, c);
@@ -375,8 +381,10 @@ class DisplayListReplay {
     void Text(double x, double y, const std::string& text) {
         if (color_ == 0) {
             textColor_ = background_;
-        } else if (!s_.colorGraphics || (page_ && g_.print.colorMode == 1)) {
+        } else if (page_ && (!s_.colorGraphics || g_.print.colorMode == 1)) {
             textColor_ = Rgb{0, 0, 0};
+        } else if (!s_.colorGraphics) {
+            textColor_ = screenInk_;
         } else if (color_ >= 1 && color_ <= 15) {
             textColor_ = TableColor(color_);
         }
@@ -432,6 +440,9 @@ class DisplayListReplay {
     CanvasState screen_;
     CanvasState printer_;
     Rgb background_;
+    // Monochrome screen graphics draw in black, or in white on a dark background, where black
+    // would not show; paper always gets black.
+    Rgb screenInk_;
     int color_ = 1;
     double textH_ = 3.5;
     double textW_ = 3.5;

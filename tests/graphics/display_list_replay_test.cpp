@@ -65,16 +65,34 @@ TEST_F(ReplayTest, AttributesChangeThePen) {
                                                  "line 0,479 1,478 pen rgb(255,0,0) solid w3"}));
 }
 
-TEST_F(ReplayTest, SolidsFilledInColourOrBlackOnAMonochromeScreen) {
+TEST_F(ReplayTest, MonochromeScreenDrawsInBlackOrInWhiteOnADarkBackground) {
     g().SetColor(14);
     g().Solid(0, 0, 10, 0, 10, 10, 0, 10);
+    g().OutTextXY(100, 100, "t");
     auto calls = Paint();
-    ASSERT_EQ(calls.size(), 1u);
+    ASSERT_EQ(calls.size(), 2u);
     EXPECT_NE(calls[0].find("fill rgb(255,255,0)"), std::string::npos) << calls[0];
     program->settings.colorGraphics = false;
+    program->settings.backgroundColor = 0xC0C0C0;
     calls = Paint();
     EXPECT_NE(calls[0].find("pen rgb(0,0,0)"), std::string::npos) << calls[0];
     EXPECT_NE(calls[0].find("fill rgb(0,0,0)"), std::string::npos) << calls[0];
+    EXPECT_NE(calls[1].find("rgb(0,0,0)"), std::string::npos) << calls[1];
+    // Black would not show on the default black background (nor on dark blue).
+    for (int dark : {0x000000, 0x800000}) {
+        program->settings.backgroundColor = dark;
+        calls = Paint();
+        EXPECT_NE(calls[0].find("pen rgb(255,255,255)"), std::string::npos) << calls[0];
+        EXPECT_NE(calls[0].find("fill rgb(255,255,255)"), std::string::npos) << calls[0];
+        EXPECT_NE(calls[1].find("rgb(255,255,255)"), std::string::npos) << calls[1];
+    }
+    // Paper stays black on white.
+    test::RecordingCanvas screen, paper;
+    const PrintPage page{paper, 1000, 750};
+    g().FormPaint(screen, &page);
+    ASSERT_EQ(paper.calls.size(), 2u);
+    EXPECT_NE(paper.calls[0].find("fill rgb(0,0,0)"), std::string::npos) << paper.calls[0];
+    EXPECT_NE(paper.calls[1].find("rgb(0,0,0)"), std::string::npos) << paper.calls[1];
 }
 
 TEST_F(ReplayTest, TextPlacementAcrossAndAlong) {
