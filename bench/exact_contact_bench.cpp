@@ -2,8 +2,8 @@
 // the search for the stress maxima of one case (the target is under 10 us).
 #include <benchmark/benchmark.h>
 
-#include "contact_cases.h"
 #include "contact/subsurface_stress.h"
+#include "contact_cases.h"
 
 namespace {
 

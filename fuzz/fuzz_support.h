@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "graphics/null_canvas.h"
 #include "graphics/hpgl_sink.h"
+#include "graphics/null_canvas.h"
 #include "shell/program.h"
 #include "util/batch_platform.h"
 

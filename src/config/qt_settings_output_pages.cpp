@@ -108,7 +108,8 @@ QWidget* SettingsDialog::buildTextPrint() {
     auto* grid = new QGridLayout;
     int r = 0;
     linesPerPage_ = spin(w, "SpinEdit_linesperpage", 5, 999);
-    grid->addWidget(labelFor(U("Max. Anzahl Zeilen/Seite auf dem Ausdruck"), linesPerPage_, w), r, 0);
+    grid->addWidget(labelFor(U("Max. Anzahl Zeilen/Seite auf dem Ausdruck"), linesPerPage_, w), r,
+                    0);
     grid->addWidget(linesPerPage_, r++, 1);
     spaceLines_ = spin(w, "SpinEdit_spacelines", 0, 30);
     grid->addWidget(labelFor(U("Leerzeilen am Seitenanfang"), spaceLines_, w), r, 0);

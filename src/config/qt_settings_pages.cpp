@@ -313,8 +313,8 @@ QWidget* SettingsDialog::buildCad() {
     textRow(cadTextAngle_, "Edit_cadtextwinkel", "Textwinkel", 0, "Button_cadtextwinkel", "0");
     textRow(release_, "Edit_freigabefeld", "Freigabefeld", 255, "Button_freigabefeld", "Frei");
     decimalsDxf_ = spin(w, "SpinEdit_dxfdec", 1, 32);
-    grid->addWidget(labelFor(QStringLiteral("Anzahl der Dezimalstellen DXF, TXT"), decimalsDxf_, w), r,
-                    0);
+    grid->addWidget(labelFor(QStringLiteral("Anzahl der Dezimalstellen DXF, TXT"), decimalsDxf_, w),
+                    r, 0);
     grid->addWidget(decimalsDxf_, r, 1, Qt::AlignLeft);
     QPushButton* dec = lessButton(w, "Button_dxfdec");
     connect(dec, &QPushButton::clicked, this, [this] { decimalsDxf_->setValue(6); });

@@ -42,11 +42,12 @@ class PictureBatchTest : public ::testing::Test {
     }
     // Runs wzel3 in the temporary folder with no display and no session at all; the exit code.
     int Run(const std::string& args) {
-        const std::string cmd = "cd '" + temp.Dir() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
-                                "ZEL3_HOME='" +
-                                temp.Dir() + "' TEMP='" + temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " +
-                                args + " >'" + temp.Dir() + "out.log' 2>&1";
+        const std::string cmd =
+            "cd '" + temp.Dir() +
+            "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
+            "ZEL3_HOME='" +
+            temp.Dir() + "' TEMP='" + temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " + args + " >'" +
+            temp.Dir() + "out.log' 2>&1";
         const int status = std::system(cmd.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
