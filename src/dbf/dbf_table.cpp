@@ -58,10 +58,12 @@ bool DbfTable::Ready(const char* operation) {
 
 bool DbfTable::LoadHeader(const char* operation) {
     std::string head;
-    const uint64_t size = file_.Size();
-    if (!file_.ReadAt(0, static_cast<size_t>(std::min<uint64_t>(size, kMaxHeader)), head)) {
+    if (!file_.ReadAt(0, kMaxHeader, head)) {
         return Fail(DbfError::FileAccess, operation, file_.LastError());
     }
+    // The size after the record count: another instance appending in shared use writes its
+    // records before the count, so the file is never shorter than the count read says.
+    const uint64_t size = file_.Size();
     DbfHeader h;
     HeaderProblem problem = HeaderProblem::None;
     std::string reason;
