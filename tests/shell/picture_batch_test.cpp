@@ -36,22 +36,25 @@ class PictureBatchTest : public ::testing::Test {
 #ifndef ZEL3_WITH_QT_PROGRAMS
         GTEST_SKIP() << "built without the Qt programs, which paint the pictures";
 #endif
-        std::filesystem::copy_file(std::string(ZEL3_TEST_SOURCE_DIR) +
-                                       "/../data/examples/kugel_kugel.zl3",
-                                   temp / "kugel_kugel.zl3");
+        std::filesystem::copy_file(
+            std::string(ZEL3_TEST_SOURCE_DIR) + "/../data/examples/kugel_kugel.zl3",
+            temp / "kugel_kugel.zl3");
     }
-    // Runs wzel3 in the temporary folder with no display and no session at all; the exit code.
-    int Run(const std::string& args) {
+    // Runs wzel3 (or the program named) in the temporary folder with no display and no session
+    // at all; the exit code.
+    int Run(const std::string& args, const std::string& program = ZEL3_WZEL3_PATH) {
         const std::string cmd =
             "cd '" + temp.Dir() +
             "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
             "ZEL3_HOME='" +
-            temp.Dir() + "' TEMP='" + temp.Dir() + "' '" ZEL3_WZEL3_PATH "' " + args + " >'" +
+            temp.Dir() + "' TEMP='" + temp.Dir() + "' '" + program + "' " + args + " >'" +
             temp.Dir() + "out.log' 2>&1";
         const int status = std::system(cmd.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string Log() const { return ReadBytes(temp / "out.log"); }
+    std::string Log() const {
+        return ReadBytes(temp / "out.log");
+    }
     TempFolder temp;
 };
 
@@ -69,10 +72,7 @@ TEST_F(PictureBatchTest, EachKindWritesItsFileBesideTheProject) {
 }
 
 TEST_F(PictureBatchTest, PictureProgramTakesPictureJobsOnly) {
-    const std::string cmd = "cd '" + temp.Dir() + "' && '" ZEL3_WZEL3_PATH "_picture' " +
-                            "kugel_kugel.zl3 /I /NOGUI >'" + temp.Dir() + "out.log' 2>&1";
-    const int status = std::system(cmd.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << Log();
+    EXPECT_EQ(Run("kugel_kugel.zl3 /I /NOGUI", ZEL3_WZEL3_PATH "_picture"), 1) << Log();
     EXPECT_NE(Log().find("only picture jobs"), std::string::npos) << Log();
     EXPECT_FALSE(std::filesystem::exists(temp / "kugel_kugel.txt"));
 }
