@@ -4,12 +4,12 @@ set -eu
 
 PACKAGES="
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libpng-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libisal-dev
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   libxlsxwriter-dev nlohmann-json3-dev
   qt6-translations-l10n fonts-nanum
   python3 python3-ezdxf python3-dbfread python3-openpyxl python3-mpmath python3-scipy
-  fonts-liberation xdg-utils poppler-utils librsvg2-bin desktop-file-utils
+  fonts-liberation xdg-utils poppler-utils librsvg2-bin pngcheck desktop-file-utils
   appstream man-db groff-base dpkg-dev file shared-mime-info
   clang libclang-rt-dev
 "

@@ -1,73 +1,156 @@
 #include "graphics/qt_png_encoder.h"
 
-#include <png.h>
+#include <isa-l/crc.h>
+#include <isa-l/igzip_lib.h>
 
-#include <csetjmp>
+#include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <new>
+#include <vector>
 
 namespace zel3 {
 
 namespace {
 
-void AppendToBuffer(png_structp png, png_bytep data, png_size_t length) {
-    auto* out = static_cast<QByteArray*>(png_get_io_ptr(png));
-    bool appended = true;
-    try {
-        out->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
-    } catch (const std::bad_alloc&) {
-        appended = false;
-    }
-    // libpng leaves by longjmp, which must not happen inside a handler.
-    if (!appended) png_error(png, "out of memory");
+// Rows filtered ahead of each call of the compressor: enough to keep it busy, few enough to
+// stay in the cache.
+constexpr int kRowsPerBlock = 16;
+// Longest IDAT chunk written; the format allows 2^31 - 1 bytes, readers like them shorter.
+constexpr size_t kMaxChunkData = size_t{1} << 20;
+
+void AppendBigEndian(QByteArray& out, uint32_t v) {
+    const char bytes[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 8), static_cast<char>(v)};
+    out.append(bytes, 4);
 }
 
-void FlushNothing(png_structp) {}
+// A chunk: length, type, data and the CRC-32 of type and data.
+void AppendChunk(QByteArray& out, const char (&type)[5], const uint8_t* data, size_t size) {
+    AppendBigEndian(out, static_cast<uint32_t>(size));
+    const qsizetype typeAt = out.size();
+    out.append(type, 4);
+    if (size > 0) out.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const auto* crcFrom = reinterpret_cast<const unsigned char*>(out.constData() + typeAt);
+    AppendBigEndian(out, crc32_gzip_refl(0, crcFrom, 4 + size));
+}
 
-// Only plain C objects live in this frame, so libpng's longjmp on an error skips no
-// destructor. False when libpng failed.
-bool WriteRgb32(const QImage& image, QByteArray* out) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (png == nullptr) return false;
-    png_infop info = png_create_info_struct(png);
-    if (info == nullptr || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
+void PutBigEndian(uint8_t* at, uint32_t v) {
+    at[0] = static_cast<uint8_t>(v >> 24);
+    at[1] = static_cast<uint8_t>(v >> 16);
+    at[2] = static_cast<uint8_t>(v >> 8);
+    at[3] = static_cast<uint8_t>(v);
+}
+
+// One row as it goes into the compressed stream: filter type 2 ("up"), then every red, green
+// and blue byte minus the one in the row above (none above the first row). Differences are
+// taken modulo 256, as the format wants.
+void UpFilteredRow(const QRgb* row, const QRgb* above, int width, uint8_t* out) {
+    *out++ = 2;
+    if (above == nullptr) {
+        for (int x = 0; x < width; ++x, out += 3) {
+            out[0] = static_cast<uint8_t>(row[x] >> 16);
+            out[1] = static_cast<uint8_t>(row[x] >> 8);
+            out[2] = static_cast<uint8_t>(row[x]);
+        }
+        return;
     }
-    png_set_write_fn(png, out, AppendToBuffer, FlushNothing);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
-                 static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0)
-        png_set_pHYs(png, info, static_cast<png_uint_32>(image.dotsPerMeterX()),
-                     static_cast<png_uint_32>(image.dotsPerMeterY()), PNG_RESOLUTION_METER);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
-    png_set_compression_level(png, 1);
-    png_write_info(png, info);
-    // RGB32 is 0xffRRGGBB in native order: on little-endian machines the bytes are B, G, R
-    // and the unused byte, which libpng turns round and drops.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-#else
-    png_set_filler(png, 0, PNG_FILLER_BEFORE);
-#endif
-    for (int y = 0; y < image.height(); ++y)
-        png_write_row(png, const_cast<png_bytep>(image.constScanLine(y)));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
+    for (int x = 0; x < width; ++x, out += 3) {
+        const QRgb c = row[x];
+        const QRgb a = above[x];
+        out[0] = static_cast<uint8_t>((c >> 16) - (a >> 16));
+        out[1] = static_cast<uint8_t>((c >> 8) - (a >> 8));
+        out[2] = static_cast<uint8_t>(c - a);
+    }
+}
+
+// The zlib stream of the filtered rows of an RGB32 image. False when the compressor refuses.
+bool CompressRows(const QImage& rgb32, std::vector<uint8_t>& z) {
+    const int width = rgb32.width();
+    const int height = rgb32.height();
+    const size_t rowBytes = 1 + 3 * static_cast<size_t>(width);
+    std::vector<uint8_t> rows(rowBytes * kRowsPerBlock);
+    const std::unique_ptr<uint8_t[]> levelBuffer(new uint8_t[ISAL_DEF_LVL1_DEFAULT]);
+
+    isal_zstream stream;
+    isal_deflate_init(&stream);
+    stream.level = 1;
+    stream.level_buf = levelBuffer.get();
+    stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
+    stream.gzip_flag = IGZIP_ZLIB;
+    stream.flush = NO_FLUSH;
+
+    // Drawings shrink to a few per cent; the buffer grows when one does not.
+    z.resize(std::max<size_t>(64 * 1024, rowBytes * static_cast<size_t>(height) / 16));
+    size_t written = 0;
+    for (int y = 0; y < height;) {
+        const int count = std::min(kRowsPerBlock, height - y);
+        for (int i = 0; i < count; ++i, ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
+            const auto* above =
+                y > 0 ? reinterpret_cast<const QRgb*>(rgb32.constScanLine(y - 1)) : nullptr;
+            UpFilteredRow(row, above, width, rows.data() + rowBytes * static_cast<size_t>(i));
+        }
+        stream.next_in = rows.data();
+        stream.avail_in = static_cast<uint32_t>(rowBytes * static_cast<size_t>(count));
+        stream.end_of_stream = y == height ? 1 : 0;
+        for (;;) {
+            if (written == z.size()) z.resize(z.size() * 2);
+            stream.next_out = z.data() + written;
+            stream.avail_out = static_cast<uint32_t>(
+                std::min<size_t>(z.size() - written, UINT32_MAX));
+            const uint32_t room = stream.avail_out;
+            if (isal_deflate(&stream) != COMP_OK) return false;
+            written += room - stream.avail_out;
+            const bool finished = stream.end_of_stream
+                                      ? stream.internal_state.state == ZSTATE_END
+                                      : stream.avail_in == 0;
+            if (finished) break;
+        }
+    }
+    z.resize(written);
     return true;
+}
+
+QByteArray EncodeRgb32(const QImage& rgb32) {
+    std::vector<uint8_t> z;
+    if (!CompressRows(rgb32, z)) return {};
+
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(z.size() + 128));
+    out.append("\x89PNG\r\n\x1a\n", 8);
+    uint8_t header[13];
+    PutBigEndian(header, static_cast<uint32_t>(rgb32.width()));
+    PutBigEndian(header + 4, static_cast<uint32_t>(rgb32.height()));
+    header[8] = 8;   // bits per sample
+    header[9] = 2;   // red, green, blue
+    header[10] = 0;  // deflate
+    header[11] = 0;  // adaptive filtering (every row "up" here)
+    header[12] = 0;  // not interlaced
+    AppendChunk(out, "IHDR", header, sizeof header);
+    if (rgb32.dotsPerMeterX() > 0 && rgb32.dotsPerMeterY() > 0) {
+        uint8_t phys[9];
+        PutBigEndian(phys, static_cast<uint32_t>(rgb32.dotsPerMeterX()));
+        PutBigEndian(phys + 4, static_cast<uint32_t>(rgb32.dotsPerMeterY()));
+        phys[8] = 1;  // the unit is the metre
+        AppendChunk(out, "pHYs", phys, sizeof phys);
+    }
+    for (size_t at = 0; at < z.size(); at += kMaxChunkData)
+        AppendChunk(out, "IDAT", z.data() + at, std::min(kMaxChunkData, z.size() - at));
+    AppendChunk(out, "IEND", nullptr, 0);
+    return out;
 }
 
 }  // namespace
 
 QByteArray EncodePng(const QImage& image) {
     if (image.isNull()) return {};
-    const QImage rgb32 = image.format() == QImage::Format_RGB32
-                             ? image
-                             : image.convertToFormat(QImage::Format_RGB32);
-    QByteArray out;
-    if (!WriteRgb32(rgb32, &out)) return {};
-    return out;
+    try {
+        if (image.format() == QImage::Format_RGB32) return EncodeRgb32(image);
+        return EncodeRgb32(image.convertToFormat(QImage::Format_RGB32));
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 }  // namespace zel3

@@ -205,6 +205,47 @@ class PictureFileTest : public QObject {
         QVERIFY(EncodePng(QImage()).isEmpty());
     }
 
+    // pngcheck decodes the stream itself: chunk CRCs, zlib stream, filter types, sizes.
+    void pngPassesAnIndependentChecker() {
+        if (!HasProgram("pngcheck")) QSKIP("pngcheck is missing");
+        FormSheet sheet;
+        const std::string path = sheet.temp / "blatt.png";
+        WritePictureFile(*sheet.program, kCadPng, path);
+        const std::string out = Run("pngcheck -v '" + path + "' 2>&1; echo exit=$?");
+        QVERIFY2(out.find("No errors detected") != std::string::npos, out.c_str());
+        QVERIFY2(out.find("exit=0") != std::string::npos, out.c_str());
+        QVERIFY2(out.find("5906x5906 pixels/meter") != std::string::npos, out.c_str());
+    }
+
+    // Noise does not compress: the output outgrows its first buffer and is split over several
+    // IDAT chunks, and still reads back pixel for pixel.
+    void pngOfNoiseSpansSeveralChunks() {
+        QImage noise(1100, 700, QImage::Format_RGB32);
+        quint32 state = 12345;
+        for (int r = 0; r < noise.height(); ++r) {
+            auto* row = reinterpret_cast<QRgb*>(noise.scanLine(r));
+            for (int c = 0; c < noise.width(); ++c) {
+                state = state * 1664525u + 1013904223u;
+                row[c] = 0xFF000000u | (state >> 8);
+            }
+        }
+        const QByteArray png = EncodePng(noise);
+        QVERIFY(png.size() > 2 * 1024 * 1024);
+        QVERIFY(png.count("IDAT") >= 2);
+        QImage back;
+        QVERIFY(back.loadFromData(png, "PNG"));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), noise);
+        if (!HasProgram("pngcheck")) return;
+        test::TempFolder temp;
+        const std::string path = temp / "rauschen.png";
+        if (FILE* f = std::fopen(path.c_str(), "wb")) {
+            std::fwrite(png.constData(), 1, static_cast<size_t>(png.size()), f);
+            std::fclose(f);
+        }
+        const std::string out = Run("pngcheck '" + path + "' 2>&1");
+        QVERIFY2(out.find("OK:") == 0, out.c_str());
+    }
+
     void printoutLookIsBlackOnWhite() {
         FormSheet sheet;
         Program& p = *sheet.program;
