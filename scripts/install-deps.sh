@@ -4,7 +4,7 @@ set -eu
 
 PACKAGES="
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libisal-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libisal-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   libxlsxwriter-dev nlohmann-json3-dev
   qt6-translations-l10n fonts-nanum

@@ -22,15 +22,13 @@
 namespace {
 
 // The window is the program beside this one; it gets the same arguments. A picture job needs
-// no window, only Qt's painting, and goes to the picture program beside this one: without a
-// display Qt paints offscreen.
+// no window, only Qt's painting, and goes to the picture program beside this one, which paints
+// offscreen.
 int RunWindow(char** argv, bool picture) {
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     const bool noDisplay = (!display || !*display) && (!wayland || !*wayland);
-    if (picture && noDisplay) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    } else if (noDisplay && !std::getenv("QT_QPA_PLATFORM")) {
+    if (!picture && noDisplay && !std::getenv("QT_QPA_PLATFORM")) {
         // Qt would abort with a core dump; say what is missing and how to run without.
         std::cerr << "wzel3: no display for the window (DISPLAY and WAYLAND_DISPLAY are not "
                      "set); batch jobs such as \"wzel3 project.zl3 /I /NOGUI\" need none, "

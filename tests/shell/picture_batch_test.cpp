@@ -42,11 +42,13 @@ class PictureBatchTest : public ::testing::Test {
     }
     // Runs wzel3 (or the program named) in the temporary folder with no display and no session
     // at all; the exit code.
-    int Run(const std::string& args, const std::string& program = ZEL3_WZEL3_PATH) {
+    // environment: settings put in front of the program, after the display ones are removed.
+    int Run(const std::string& args, const std::string& program = ZEL3_WZEL3_PATH,
+            const std::string& environment = "") {
         const std::string cmd =
             "cd '" + temp.Dir() +
-            "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
-            "ZEL3_HOME='" +
+            "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " +
+            environment + " ZEL3_HOME='" +
             temp.Dir() + "' TEMP='" + temp.Dir() + "' '" + program + "' " + args + " >'" +
             temp.Dir() + "out.log' 2>&1";
         const int status = std::system(cmd.c_str());
@@ -69,6 +71,16 @@ TEST_F(PictureBatchTest, EachKindWritesItsFileBesideTheProject) {
     PngHeader png(ReadBytes(temp / "kugel_kugel.png"));
     EXPECT_EQ(png.width, 1754);
     EXPECT_EQ(png.height, 1240);
+}
+
+// A display that is named but cannot be reached (a stale DISPLAY in an ssh session or a cron
+// job) is no reason to fail: pictures are painted offscreen, by either program.
+TEST_F(PictureBatchTest, AnUnreachableDisplayDoesNotStopAPictureJob) {
+    const std::string nowhere = "DISPLAY=:97 WAYLAND_DISPLAY=zel3-nowhere";
+    ASSERT_EQ(Run("kugel_kugel.zl3 /CAD8:3 /NOGUI", ZEL3_WZEL3_PATH, nowhere), 0) << Log();
+    EXPECT_EQ(PngHeader(ReadBytes(temp / "kugel_kugel.png")).width, 1754);
+    ASSERT_EQ(Run("kugel_kugel.zl3 /CAD6:3", ZEL3_WZEL3_PATH "_picture", nowhere), 0) << Log();
+    EXPECT_NE(ReadBytes(temp / "kugel_kugel.svg").find("<svg"), std::string::npos);
 }
 
 TEST_F(PictureBatchTest, PictureProgramTakesPictureJobsOnly) {
