@@ -194,14 +194,18 @@ class PictureFileTest : public QObject {
         const QImage read(QString::fromStdString(sheet.temp / "blatt.png"));
         QCOMPARE(read.convertToFormat(QImage::Format_RGB32), painted);
 
-        // Other formats and an odd width: every channel lands in its place.
-        QImage odd(13, 5, QImage::Format_ARGB32);
-        for (int r = 0; r < odd.height(); ++r)
-            for (int c = 0; c < odd.width(); ++c) odd.setPixel(c, r, qRgb(c * 19, r * 50, 255 - c));
-        QImage back;
-        QVERIFY(back.loadFromData(EncodePng(odd), "PNG"));
-        QCOMPARE(back.convertToFormat(QImage::Format_RGB32),
-                 odd.convertToFormat(QImage::Format_RGB32));
+        // Other formats and every width up to a few groups of pixels: each channel lands in
+        // its place, rows that end inside a group included.
+        for (int width = 1; width <= 13; ++width) {
+            QImage odd(width, 5, QImage::Format_ARGB32);
+            for (int r = 0; r < odd.height(); ++r)
+                for (int c = 0; c < odd.width(); ++c)
+                    odd.setPixel(c, r, qRgb(c * 19, r * 50 + c, 255 - c * r));
+            QImage back;
+            QVERIFY(back.loadFromData(EncodePng(odd), "PNG"));
+            QCOMPARE(back.convertToFormat(QImage::Format_RGB32),
+                     odd.convertToFormat(QImage::Format_RGB32));
+        }
         QVERIFY(EncodePng(QImage()).isEmpty());
     }
 
