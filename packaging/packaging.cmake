@@ -27,8 +27,33 @@ add_custom_command(
   COMMAND gzip -9 -n -c ${PROJECT_BINARY_DIR}/wzel3.1 > ${PROJECT_BINARY_DIR}/wzel3.1.gz
   DEPENDS ${PROJECT_BINARY_DIR}/wzel3.1
   VERBATIM)
-add_custom_target(zel3_manual_page ALL DEPENDS ${PROJECT_BINARY_DIR}/wzel3.1.gz)
-install(FILES ${PROJECT_BINARY_DIR}/wzel3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The window and picture programs share the page of wzel3 ("man wzel3_window" shows it).
+foreach(program wzel3_window wzel3_picture)
+  file(WRITE ${PROJECT_BINARY_DIR}/${program}.1 ".so man1/wzel3.1\n")
+  add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/${program}.1.gz
+    COMMAND gzip -9 -n -c ${PROJECT_BINARY_DIR}/${program}.1 > ${PROJECT_BINARY_DIR}/${program}.1.gz
+    DEPENDS ${PROJECT_BINARY_DIR}/${program}.1
+    VERBATIM)
+  list(APPEND ZEL3_MANUAL_PAGES ${PROJECT_BINARY_DIR}/${program}.1.gz)
+endforeach()
+# The package's change log, compressed as Debian installs it.
+add_custom_command(
+  OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+  COMMAND gzip -9 -n -c ${CMAKE_CURRENT_LIST_DIR}/changelog > ${PROJECT_BINARY_DIR}/changelog.gz
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
+  VERBATIM)
+add_custom_target(zel3_manual_page ALL DEPENDS ${PROJECT_BINARY_DIR}/wzel3.1.gz
+                  ${ZEL3_MANUAL_PAGES} ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/wzel3.1.gz ${ZEL3_MANUAL_PAGES}
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Copyright and change log where Debian keeps them; the help index's code page explained to
+# lintian.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zel3)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zel3)
 
 # Debian package: zel3_<version>_amd64.deb, library dependencies from dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

@@ -29,7 +29,8 @@ for f in share/zel3/zel3.err share/zel3/zel3.hlp share/zel3/zel3.dbh share/zel3/
     share/zel3/zel3wst.dbf share/zel3/examples/kugel_kugel.zl3 \
     share/applications/$app.desktop share/metainfo/$app.metainfo.xml share/mime/packages/$app.xml \
     share/icons/hicolor/scalable/apps/zel3.svg share/icons/hicolor/256x256/apps/zel3.png \
-    share/man/man1/wzel3.1.gz; do
+    share/man/man1/wzel3.1.gz share/man/man1/wzel3_window.1.gz share/man/man1/wzel3_picture.1.gz \
+    share/doc/zel3/copyright share/doc/zel3/changelog.gz share/lintian/overrides/zel3; do
     [ -f "$p/$f" ] || fail "$f is not installed"
 done
 for f in zel3.desktop zel3.svg zel3.png "$app.desktop"; do
@@ -44,9 +45,24 @@ icon=$(sed -n 's/^Icon=//p' "$entry")
 ls "$p"/share/icons/hicolor/*/apps/"$icon".* >/dev/null 2>&1 ||
     fail "the desktop entry names icon '$icon', which is not installed"
 
-# The installed, compressed manual page renders without complaint.
+# The installed, compressed manual page renders without complaint, also as the page of the
+# window and picture programs.
 warnings=$(MANWIDTH=80 man --warnings -l "$p/share/man/man1/wzel3.1.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "man warns about the installed page: $warnings"
+for program in wzel3_window wzel3_picture; do
+    page=$(cd "$p/share/man" && MANWIDTH=80 man --warnings -l "man1/$program.1.gz" 2>&1) ||
+        fail "man cannot show the page of $program"
+    case $page in
+        *"wzel3 - Hertzian contact pressure"*) ;;
+        *) fail "the page of $program is not the page of wzel3: $page" ;;
+    esac
+done
+# The change log is one Debian reads.
+if command -v dpkg-parsechangelog >/dev/null; then
+    gzip -dc "$p/share/doc/zel3/changelog.gz" >"$work/changelog"
+    changelog_version=$(dpkg-parsechangelog -l "$work/changelog" -S Version) ||
+        fail "dpkg-parsechangelog cannot read share/doc/zel3/changelog.gz"
+fi
 
 # Mark the installed finding descriptions, so the report shows which copy the program read.
 err=$p/share/zel3/zel3.err
@@ -66,6 +82,8 @@ case $version in
     "wzel3 "[0-9]*) ;;
     *) fail "wzel3 --version printed '$version'" ;;
 esac
+[ -z "${changelog_version:-}" ] || [ "wzel3 $changelog_version" = "$version" ] ||
+    fail "the change log's latest version is $changelog_version, the program's '$version'"
 
 status=0
 (cd "$work/scratch" && clean_env "$p/bin/wzel3" kugel_kugel.zl3 /I /NOGUI) || status=$?
