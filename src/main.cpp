@@ -1,7 +1,9 @@
 // wzel3: batch runs work on the core alone and never create a Qt application; everything
 // else opens the main window.
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -38,7 +40,9 @@ int RunWindow(char** argv, bool picture) {
     const std::string program =
         zel3::ExecutableDir() + (picture ? ZEL3_PICTURE_PROGRAM : ZEL3_WINDOW_PROGRAM);
     ::execv(program.c_str(), argv);
-    std::cerr << "wzel3: the window cannot be opened: " << program << '\n';
+    const int error = errno;
+    std::cerr << "wzel3: " << (picture ? "the picture program" : "the window")
+              << " cannot be started: " << program << ": " << std::strerror(error) << '\n';
     return 1;
 }
 

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -21,8 +23,6 @@
 #include "util/prompts.h"
 #include "util/safe_file.h"
 #include "util/text.h"
-
-#include <sys/mman.h>
 
 namespace zel3 {
 

@@ -125,6 +125,29 @@ TEST_F(BatchRunTest, WindowWithoutADisplayIsRefusedWithAReason) {
     const std::string log = ReadBytes(temp / "out.log");
     EXPECT_NE(log.find("no display for the window"), std::string::npos) << log;
 }
+
+// wzel3 copied somewhere without the programs it hands over to: a clear reason, exit 1.
+TEST_F(BatchRunTest, MissingPictureOrWindowProgramIsNamed) {
+    std::filesystem::create_directory(temp / "allein");
+    std::filesystem::copy_file(ZEL3_WZEL3_PATH, temp / "allein/wzel3");
+    const std::string run = "cd '" + temp.Dir() + "' && env -u DISPLAY ZEL3_HOME='" + temp.Dir() +
+                            "' TEMP='" + temp.Dir() + "' '" + temp.Dir() + "allein/wzel3' ";
+    const std::string log = temp / "allein.log";
+    int status = std::system((run + "kugel_kugel.zl3 /CAD8:3 /NOGUI >'" + log + "' 2>&1").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    EXPECT_NE(ReadBytes(log).find("the picture program cannot be started: " + temp.Dir() +
+                                  "allein/wzel3_picture: No such file"),
+              std::string::npos)
+        << ReadBytes(log);
+    EXPECT_FALSE(Exists(temp / "kugel_kugel.png"));
+    // With a display named, the window is looked for beside wzel3 as well.
+    const std::string window = "cd '" + temp.Dir() + "' && env DISPLAY=:97 ZEL3_HOME='" +
+                               temp.Dir() + "' '" + temp.Dir() + "allein/wzel3' ";
+    status = std::system((window + "kugel_kugel.zl3 >'" + log + "' 2>&1").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    EXPECT_NE(ReadBytes(log).find("the window cannot be started"), std::string::npos)
+        << ReadBytes(log);
+}
 #endif
 
 }  // namespace
