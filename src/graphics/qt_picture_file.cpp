@@ -1,12 +1,12 @@
 #include "graphics/qt_picture_file.h"
 
+#include <sys/mman.h>
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <sys/mman.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -46,14 +46,13 @@ QImage NewPictureImage(QSize size) {
 #ifdef MADV_HUGEPAGE
     constexpr size_t kHugePage = size_t{2} << 20;
     const size_t bytesPerLine = static_cast<size_t>(size.width()) * 4;
-    const size_t bytes = (bytesPerLine * static_cast<size_t>(size.height()) + kHugePage - 1) /
-                         kHugePage * kHugePage;
+    const size_t bytes =
+        (bytesPerLine * static_cast<size_t>(size.height()) + kHugePage - 1) / kHugePage * kHugePage;
     void* memory = nullptr;
     if (bytes > 0 && posix_memalign(&memory, kHugePage, bytes) == 0) {
         ::madvise(memory, bytes, MADV_HUGEPAGE);
         QImage image(static_cast<uchar*>(memory), size.width(), size.height(),
-                     static_cast<qsizetype>(bytesPerLine), QImage::Format_RGB32, std::free,
-                     memory);
+                     static_cast<qsizetype>(bytesPerLine), QImage::Format_RGB32, std::free, memory);
         if (!image.isNull()) return image;
         std::free(memory);
     }
@@ -117,8 +116,8 @@ QByteArray Pdf(Program& program, int dpi) {
     {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(dpi);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(0, 0, 0, 0)));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
         pdf.setTitle(Title(program));
         pdf.setCreator(QString::fromStdString(program.identity.ProductName));
         QPainter painter;

@@ -52,7 +52,7 @@ void PutBigEndian(uint8_t* at, uint32_t v) {
 // out of each little-endian B, G, R, X pixel. Each step stores 16 bytes of which 12 count, so
 // up to 4 bytes beyond the row are overwritten. Returns the pixels done.
 __attribute__((target("ssse3"))) int UpFilterFourAtATime(const QRgb* row, const QRgb* above,
-                                                        int width, uint8_t* out) {
+                                                         int width, uint8_t* out) {
     const __m128i rgbOrder = _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
     int x = 0;
     for (; x + 4 <= width; x += 4, out += 12) {
@@ -124,14 +124,13 @@ bool CompressRows(const QImage& rgb32, std::vector<uint8_t>& z) {
         for (;;) {
             if (written == z.size()) z.resize(z.size() * 2);
             stream.next_out = z.data() + written;
-            stream.avail_out = static_cast<uint32_t>(
-                std::min<size_t>(z.size() - written, UINT32_MAX));
+            stream.avail_out =
+                static_cast<uint32_t>(std::min<size_t>(z.size() - written, UINT32_MAX));
             const uint32_t room = stream.avail_out;
             if (isal_deflate(&stream) != COMP_OK) return false;
             written += room - stream.avail_out;
-            const bool finished = stream.end_of_stream
-                                      ? stream.internal_state.state == ZSTATE_END
-                                      : stream.avail_in == 0;
+            const bool finished = stream.end_of_stream ? stream.internal_state.state == ZSTATE_END
+                                                       : stream.avail_in == 0;
             if (finished) break;
         }
     }

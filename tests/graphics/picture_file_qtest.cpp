@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <algorithm>
 #include <set>
 
 #include "cad/cad_output_state.h"
@@ -66,8 +66,7 @@ struct FormSheet {
         s.MaxY = 699;
         s.folders.TempDir = temp.Dir();
         program->graphics.ApplySettings(ScreenInfo{});
-        LoadProject(*program,
-                    std::string(ZEL3_SOURCE_DATA_DIR) + "/examples/kugel_kugel.zl3");
+        LoadProject(*program, std::string(ZEL3_SOURCE_DATA_DIR) + "/examples/kugel_kugel.zl3");
         program->ui.errorFlag = false;
         program->run.ProjectName = "kugel_kugel";
         CalculateCase(program->contactCase, program->messages);

@@ -48,9 +48,8 @@ class PictureBatchTest : public ::testing::Test {
         const std::string cmd =
             "cd '" + temp.Dir() +
             "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " +
-            environment + " ZEL3_HOME='" +
-            temp.Dir() + "' TEMP='" + temp.Dir() + "' '" + program + "' " + args + " >'" +
-            temp.Dir() + "out.log' 2>&1";
+            environment + " ZEL3_HOME='" + temp.Dir() + "' TEMP='" + temp.Dir() + "' '" + program +
+            "' " + args + " >'" + temp.Dir() + "out.log' 2>&1";
         const int status = std::system(cmd.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
