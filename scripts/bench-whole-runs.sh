@@ -2,7 +2,10 @@
 # Times batch jobs as whole processes with hyperfine, executable start included: the "/I"
 # report (core only) and the form sheet as SVG, PDF and PNG ("/CAD6:3" to "/CAD8:3": wzel3
 # handing over to wzel3_picture, which paints offscreen). /bin/true shows the machine's cost of
-# starting any process.
+# starting any process. The picture jobs grow with the fonts installed: fontconfig reads every
+# font's cache at the start and every font it matches is weighed against all of them (a clean
+# Debian 12 with ZEL3's packages has about 30 fonts; a desktop with TeX or Ghostscript fonts,
+# a few hundred).
 set -eu
 BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
